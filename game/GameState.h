@@ -1,0 +1,106 @@
+#pragma once
+// The state every part of the game shares: settings, board, flags, the
+// geometry of an irregular board, the shared members of the main window and
+// its elements. One board and one game at a time, touched from the user
+// interface thread only.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/Elements.h"
+#include "game/Random.h"
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+
+namespace quilto {
+
+// The sound cues lying beside the program.
+namespace Sound {
+inline constexpr const char* Cambia = "Cambia.wav";      // F7 marks, F8 peek
+inline constexpr const char* NoMueve = "NoMueve.wav";    // a sliding piece that cannot move
+inline constexpr const char* Desplaza = "Desplaza.wav";  // pieces slid into the empty slot
+inline constexpr const char* Marca = "Marca.wav";        // mouse button released over a piece
+inline constexpr const char* Acaba = "Acaba.wav";        // the puzzle is solved
+}  // namespace Sound
+
+inline constexpr const char* kSettingsFileName = "Quilto.ini";
+inline constexpr const char* kHelpFileName = "Instrucciones.htm";
+inline constexpr const char* kSamplesFolder = "Imagenes";
+inline constexpr int kMaxSide = 65;
+
+// The unit grid of an irregular board, indexed (column, row) from 0 to
+// size + 2 both ways.
+class Grid {
+public:
+    void Reset(int last) {
+        last_ = last;
+        cells_.assign(static_cast<std::size_t>((last + 1) * (last + 1)), 0);
+    }
+    std::int16_t& operator()(int c, int r) { return cells_[static_cast<std::size_t>(c * (last_ + 1) + r)]; }
+    std::int16_t operator()(int c, int r) const { return cells_[static_cast<std::size_t>(c * (last_ + 1) + r)]; }
+    int Last() const { return last_; }
+
+private:
+    int last_ = -1;
+    std::vector<std::int16_t> cells_;
+};
+
+struct GameState {
+    explicit GameState(Platform& platform) : platform(platform) {}
+
+    Platform& platform;
+    Random rng;
+
+    // Settings record.
+    Settings settings;
+
+    // Flags.
+    bool fSkipConfirm = false;
+    bool fPictureLoaded = false;
+    bool fPlaying = false;
+    bool fBorders = true;
+
+    // Irregular board.
+    std::int16_t LaidCount = 0;
+    double UnitWidth = 0;
+    double UnitHeight = 0;
+    Grid LayoutGrid;
+    std::int16_t GridSize = 0;
+
+    // The area the board may take, window units; fixed once by the layout.
+    std::int32_t BoardWidth = 0;
+    std::int32_t BoardHeight = 0;
+
+    // The board.
+    std::int16_t PieceCount = 0;
+    std::int16_t EmptySlot = 0;
+    std::vector<std::int16_t> PieceAt;  // [1..PieceCount]; [0] unused
+
+    // Shared members of the main window.
+    std::string AppDir;  // ends in the path separator
+    bool fAdjacent = false;
+    bool fDragging = false;
+    std::int16_t DragSlot = 0;
+    std::int16_t DropSlot = 0;
+    bool fPeeking = false;
+    bool fKeyMoving = false;
+    bool fLayoutPending = true;
+
+    // The main window's elements and the pictures they show.
+    Window win;
+    PictureTable pictures;
+
+    // The loaded picture all puzzles are cut from, and the one the current
+    // board was cut from (they differ after a load whose puzzle was declined).
+    LoadedPicture PicClip1;
+    PictureId BoardPicture = kNoPictureId;
+
+    // Opens the configuration dialog modally; set by the window.
+    std::function<void()> ShowConfiguration;
+
+    std::string AppFile(const std::string& name) const { return AppDir + name; }
+    void PlayCue(const char* name) { platform.PlaySound(AppFile(name)); }
+};
+
+}  // namespace quilto

@@ -1,0 +1,65 @@
+#pragma once
+// The game's only way out to the desktop: message boxes, sound cues, the
+// shell, the file dialog, pictures, pending events and the clock. The game
+// sees this interface alone; the Qt implementation lives beside it and tests
+// use a scripted fake.
+#include <cstdint>
+#include <string>
+
+namespace quilto {
+
+enum class MsgIcon { Exclamation, Question, Information };
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgResult { Ok, Cancel };
+
+// A picture held by the platform, referred to by a small handle.
+using PictureId = std::int32_t;
+constexpr PictureId kNoPictureId = 0;
+
+enum class LoadStatus {
+    Ok,
+    NotAPicture,  // not a picture, or one too large to decode sensibly
+    Failed,       // anything else (unreadable file, ...)
+};
+
+struct LoadedPicture {
+    LoadStatus status = LoadStatus::Failed;
+    PictureId id = kNoPictureId;
+    std::int32_t width = 0;   // pixels
+    std::int32_t height = 0;  // pixels
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box titled "Quilto"; returns the button pressed.
+    virtual MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) = 0;
+
+    // Starts a sound cue without waiting; a new cue replaces one still
+    // playing; a missing file or no audio device is silent.
+    virtual void PlaySound(const std::string& path) = 0;
+
+    // Hands a file or an address to the desktop; no waiting, no error shown.
+    virtual void ShellOpen(const std::string& target, const std::string& workingDir) = 0;
+
+    // The file-open dialog: every file offered, no title of its own, starting
+    // in startDir with an empty file name. Returns "" when cancelled.
+    virtual std::string ChooseOpenFile(const std::string& startDir) = 0;
+
+    // Decodes a picture file and keeps it under a new handle.
+    virtual LoadedPicture LoadPicture(const std::string& path) = 0;
+    // The game no longer refers to this picture.
+    virtual void ReleasePicture(PictureId id) = 0;
+
+    // Lets the window process the events that are pending, once.
+    virtual void ProcessPendingEvents() = 0;
+
+    // Monotonic seconds, with a fraction.
+    virtual double Now() = 0;
+
+    // A seed for the random source, taken from the clock at start-up.
+    virtual std::uint64_t ClockSeed() = 0;
+};
+
+}  // namespace quilto

@@ -1,0 +1,54 @@
+#pragma once
+// The platform on Qt: message boxes, sound cues, the desktop's open
+// operation, the file dialog and pictures decoded by Qt's image readers.
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <unordered_map>
+
+#include "platform/Platform.h"
+
+class QApplication;
+class QSoundEffect;
+
+namespace quilto {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // Dialogs and message boxes are centred on this window.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
+    void PlaySound(const std::string& path) override;
+    void ShellOpen(const std::string& target, const std::string& workingDir) override;
+    std::string ChooseOpenFile(const std::string& startDir) override;
+    LoadedPicture LoadPicture(const std::string& path) override;
+    void ReleasePicture(PictureId id) override;
+    void ProcessPendingEvents() override;
+    double Now() override;
+    std::uint64_t ClockSeed() override;
+
+    // The pixels behind a handle; a null image for an unknown one.
+    const QImage& Picture(PictureId id) const;
+
+    // Pictures larger than this many pixels are refused.
+    static constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
+
+private:
+    QPointer<QWidget> owner_;
+    std::unique_ptr<QSoundEffect> sound_;
+    std::unordered_map<PictureId, QImage> pictures_;
+    PictureId nextId_ = 1;
+    QElapsedTimer clock_;
+};
+
+// Loads Qt's own Spanish translations, so that standard buttons read
+// "Aceptar", "Cancelar", "Abrir".
+void InstallSpanishTranslations(QApplication& app);
+
+}  // namespace quilto

@@ -1,0 +1,156 @@
+#include "settings/SettingsFile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quilto {
+namespace {
+
+// Label lines, in file order. "\xF3" is the Windows-1252 "ó".
+constexpr const char* kLabels[6] = {
+    "Columnas (1-50):",
+    "Filas (1-50):",
+    "Tipo de ajuste de imagen (1-4):",
+    "Piezas irregulares (T/F):",
+    "Desplazar piezas (T/F):",
+    "Piezas m\xF3viles (T/F):",
+};
+
+// A number as the file holds it: the sign's place (space or minus), the
+// digits and one trailing space.
+std::string ValueLine(int v) {
+    std::string s = v < 0 ? "-" : " ";
+    s += std::to_string(v < 0 ? -static_cast<long>(v) : static_cast<long>(v));
+    s += ' ';
+    return s;
+}
+
+// Reads comma- and line-separated fields the way the file was always read:
+// leading spaces skipped, a field ends at a comma or at the end of a line.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    // The next field, or nullopt at the end of the text.
+    std::optional<std::string_view> Next() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+        if (pos_ >= text_.size()) return std::nullopt;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !IsEnd(text_[pos_])) ++pos_;
+        std::string_view field = text_.substr(start, pos_ - start);
+        ConsumeTerminator();
+        return field;
+    }
+
+private:
+    static bool IsEnd(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    void ConsumeTerminator() {
+        if (pos_ >= text_.size()) return;
+        if (text_[pos_] == ',') {
+            ++pos_;
+        } else if (text_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+        } else {
+            ++pos_;  // '\n'
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// A whole number that fits 16 bits, surrounded by nothing but spaces.
+// Letters, an empty field or an oversized value are failures.
+std::optional<std::int16_t> ParseInt16(std::string_view field) {
+    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+    if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+    if (field.empty()) return std::nullopt;
+    long value = 0;
+    const char* first = field.data();
+    const char* last = field.data() + field.size();
+    auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last) return std::nullopt;
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+std::string SettingsFileBytes(const Settings& s) {
+    const int values[6] = {s.Columns, s.Rows, s.FitMode, s.fIrregular ? 1 : 0, s.fSlide ? 1 : 0,
+                           s.fSlippery ? 1 : 0};
+    std::string out;
+    for (int i = 0; i < 6; ++i) {
+        out += kLabels[i];
+        out += "\r\n";
+        out += ValueLine(values[i]);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<Settings> ParseSettings(std::string_view bytes) {
+    FieldReader reader(bytes);
+    std::int16_t values[6];
+    for (auto& value : values) {
+        if (!reader.Next()) return std::nullopt;  // the label, never compared
+        auto field = reader.Next();
+        if (!field) return std::nullopt;
+        auto number = ParseInt16(*field);
+        if (!number) return std::nullopt;
+        value = *number;
+    }
+    Settings s;
+    s.Columns = values[0];
+    s.Rows = values[1];
+    s.FitMode = values[2];
+    s.fIrregular = values[3] == 1;
+    s.fSlide = values[4] == 1;
+    s.fSlippery = values[5] == 1;
+    return s;
+}
+
+Settings LoadSettings(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Settings{};
+    // The file is a dozen short lines; anything far larger is not ours.
+    constexpr std::streamsize kMaxBytes = 1 << 20;
+    std::string bytes(static_cast<std::size_t>(kMaxBytes), '\0');
+    in.read(bytes.data(), kMaxBytes);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return Settings{};
+    return ParseSettings(bytes).value_or(Settings{});
+}
+
+bool SaveSettings(const Settings& s, const std::string& path) {
+    const std::string bytes = SettingsFileBytes(s);
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        written += static_cast<std::size_t>(n);
+    }
+    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quilto

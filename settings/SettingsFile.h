@@ -1,0 +1,26 @@
+#pragma once
+// "Quilto.ini": twelve Windows-1252 lines, a label and a value for each
+// setting, every line ended by CR LF.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/Settings.h"
+
+namespace quilto {
+
+// The exact bytes of the file for these settings.
+std::string SettingsFileBytes(const Settings& s);
+
+// Reads the six values; nullopt when anything is wrong with the text (it
+// stops short, a value is not a whole number or does not fit 16 bits).
+std::optional<Settings> ParseSettings(std::string_view bytes);
+
+// The settings in the file, or the defaults when it cannot be read.
+Settings LoadSettings(const std::string& path);
+
+// Writes the file beside the old one and renames it over it, so that a
+// failure never leaves a truncated file. Returns false on failure.
+bool SaveSettings(const Settings& s, const std::string& path);
+
+}  // namespace quilto
