@@ -101,7 +101,10 @@ const QImage& QtPlatform::Picture(PictureId id) const {
     return it == pictures_.end() ? none : it->second;
 }
 
-void QtPlatform::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::ProcessPendingEvents() {
+    if (beforePendingEvents_) beforePendingEvents_();
+    QCoreApplication::processEvents();
+}
 
 double QtPlatform::Now() { return static_cast<double>(clock_.nsecsElapsed()) * 1e-9; }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -22,6 +23,9 @@ public:
 
     // Dialogs and message boxes are centred on this window.
     void SetOwner(QWidget* owner) { owner_ = owner; }
+    // Runs before pending events are processed, so that the window can
+    // schedule the repaint of what the game has just changed.
+    void SetBeforePendingEvents(std::function<void()> f) { beforePendingEvents_ = std::move(f); }
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override;
@@ -45,6 +49,7 @@ private:
     std::unordered_map<PictureId, QImage> pictures_;
     PictureId nextId_ = 1;
     QElapsedTimer clock_;
+    std::function<void()> beforePendingEvents_;
 };
 
 // Loads Qt's own Spanish translations, so that standard buttons read
