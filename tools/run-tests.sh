@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds Quilto and runs the whole test suite: the unit and offscreen Qt
+# tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# short fuzz runs of the toolkit-free code.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build and test under ASan + UBSan"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILTO_SANITIZE=ON -DQUILTO_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+# Qt's own libraries are not built with the sanitizers; leaks inside them are not ours.
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+# The toolkit-free code is checked for leaks as well.
+ASAN_OPTIONS=detect_leaks=1 build-asan/tests/core_tests --gtest_brief=1
+
+echo "== short fuzz runs"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTO_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+for target in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus="fuzz/corpus/${name#fuzz_}"
+  work=$(mktemp -d)
+  [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+  echo "-- $name"
+  "$target" "$work" -max_total_time=30 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 2>&1 | tail -n 3
+  rm -rf "$work"
+done
+echo "all test stages passed"
