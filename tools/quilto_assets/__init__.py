@@ -1,0 +1,2 @@
+"""Generators for the files that lie beside Quilto: sound cues, sample
+pictures and the window icon. Standard library only, deterministic."""
