@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include "game/GameState.h"
 
 namespace quilto {
@@ -9,5 +11,18 @@ void SwapPieces(GameState& g, int p, int q);
 
 // Sets fAdjacent when the elements of positions a and b touch along an edge.
 void TestAdjacent(GameState& g, int a, int b);
+
+// The edges of an element's box, each side rounded to a whole window unit
+// (halves to the even neighbour) before right and bottom are added up.
+struct PieceEdges {
+    std::int64_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+PieceEdges EdgesOf(const Box& box);
+
+// Two boxes touch along an edge when the gap across it is under halfUnit and
+// they run side by side along it for more than 5 window units. Corners alone
+// do not count. Symmetric in its two boxes.
+bool Adjacent(const PieceEdges& a, const PieceEdges& b, double halfUnit);
+bool Adjacent(const Box& a, const Box& b, double halfUnit);
 
 }  // namespace quilto

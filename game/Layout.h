@@ -8,6 +8,9 @@ namespace quilto {
 // UnitHeight, PieceCount, LaidCount, EmptySlot and LayoutGrid, resets the
 // board frame to BoardWidth x BoardHeight and leaves the outline of piece k
 // in win.Shape4[k - 1].
+//
+// A side of 1 gives a single piece. A side below 1 or above kMaxSide throws
+// std::out_of_range and changes nothing.
 void BuildMixedLayout(GameState& g);
 
 }  // namespace quilto

@@ -1,0 +1,190 @@
+#include "game/Layout.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "game/Numbers.h"
+
+namespace quilto {
+namespace {
+
+// An attempt that runs longer than this is thrown away.
+constexpr double kAttemptSeconds = 1.0;
+
+struct BlockCounts {
+    int tall = 0, strips = 0, squares = 0, dominoes = 0;
+
+    int Pieces() const { return tall + strips + squares + dominoes; }
+    int Units() const { return 6 * tall + 3 * strips + 4 * squares + 2 * dominoes; }
+};
+
+BlockCounts CountBlocks(int n) {
+    BlockCounts k;
+    k.tall = n > 7 ? n - 7 : 0;
+    k.strips = n > 4 ? n - 4 : 0;
+    k.squares = n > 4 ? n - 4 : 0;
+    // A one-unit board has no room for a domino; the count never goes negative.
+    k.dominoes = n >= 2 ? (n - 2) * 2 : 0;
+    return k;
+}
+
+// Whole units come off until the size rounds to whole pixels (15 window
+// units each).
+double SnapToPixels(double unit) {
+    while (std::fmod(RoundHalfEven(unit), 15.0) != 0.0) unit -= 1.0;
+    return unit;
+}
+
+// One run over the unit grid: the big pieces at random places, then the
+// singles in the gaps. Pieces are numbered in the order they are laid.
+class Layer {
+public:
+    explicit Layer(GameState& g) : g_(g), n_(g.GridSize) {}
+
+    // Lays every big piece, or returns false when the attempt is given up:
+    // its time ran out, or a piece has no free place left anywhere.
+    bool LayBigPieces(const BlockCounts& k) {
+        start_ = g_.platform.Now();
+        g_.LaidCount = 0;
+        ClearGrid();
+        return LayBlocks(2, 3, k.tall) && LayBlocks(3, 1, k.strips) && LayBlocks(2, 2, k.squares) &&
+               LayDominoes(k.dominoes);
+    }
+
+    // Every unit still free becomes a single, column by column.
+    void LaySingles() {
+        for (int c = 1; c <= n_; ++c)
+            for (int r = 1; r <= n_; ++r)
+                if (Free(c, r)) Take(c, r, 1, 1);
+    }
+
+private:
+    // A margin two units wide right and below keeps every piece on the board.
+    void ClearGrid() {
+        Grid& grid = g_.LayoutGrid;
+        grid.Reset(n_ + 2);
+        for (int c = 1; c <= n_ + 2; ++c)
+            for (int r = 1; r <= n_ + 2; ++r)
+                if (c > n_ || r > n_) grid(c, r) = 1;
+    }
+
+    bool Free(int c, int r) const { return g_.LayoutGrid(c, r) == 0; }
+
+    bool Fits(int c, int r, int w, int h) const {
+        for (int i = 0; i < w; ++i)
+            for (int j = 0; j < h; ++j)
+                if (!Free(c + i, r + j)) return false;
+        return true;
+    }
+
+    bool DominoFits(int c, int r) const { return Free(c, r) && (Free(c, r + 1) || Free(c + 1, r)); }
+
+    bool TimeIsUp() { return g_.platform.Now() - start_ > kAttemptSeconds; }
+
+    // Whether some place on the board still takes the piece. Places are only
+    // ever lost while an attempt goes on, so the search resumes where the
+    // last one stopped and costs one pass over the board per kind of piece.
+    template <class FitsAt>
+    bool PlaceLeft(int& scan, FitsAt fitsAt) const {
+        for (; scan < n_ * n_; ++scan)
+            if (fitsAt(scan / n_ + 1, scan % n_ + 1)) return true;
+        return false;
+    }
+
+    bool LayBlocks(int w, int h, int count) {
+        int scan = 0;
+        for (int i = 0; i < count; ++i) {
+            // Without a free place the draws could never succeed: give up now
+            // rather than wait for the clock.
+            if (!PlaceLeft(scan, [&](int c, int r) { return Fits(c, r, w, h); })) return false;
+            int c, r;
+            do {
+                if (TimeIsUp()) return false;
+                c = g_.rng.Position(n_);
+                r = g_.rng.Position(n_);
+            } while (!Fits(c, r, w, h));
+            Take(c, r, w, h);
+        }
+        return true;
+    }
+
+    // Dominoes stand upright whenever they can.
+    bool LayDominoes(int count) {
+        int scan = 0;
+        for (int i = 0; i < count; ++i) {
+            if (!PlaceLeft(scan, [&](int c, int r) { return DominoFits(c, r); })) return false;
+            int c, r;
+            do {
+                if (TimeIsUp()) return false;
+                c = g_.rng.Position(n_);
+                r = g_.rng.Position(n_);
+            } while (!DominoFits(c, r));
+            if (Free(c, r + 1))
+                Take(c, r, 1, 2);
+            else
+                Take(c, r, 2, 1);
+        }
+        return true;
+    }
+
+    void Take(int c, int r, int w, int h) {
+        for (int i = 0; i < w; ++i)
+            for (int j = 0; j < h; ++j) g_.LayoutGrid(c + i, r + j) = 1;
+        NoteCornerPiece(c, r, w, h);
+        PlaceOutline(c, r, w, h);
+        ++g_.LaidCount;
+    }
+
+    // The piece over the bottom-right unit is the one a sliding board leaves
+    // empty.
+    void NoteCornerPiece(int c, int r, int w, int h) {
+        const int corner = g_.GridSize;
+        if (c <= corner && corner < c + w && r <= corner && corner < r + h)
+            g_.EmptySlot = static_cast<std::int16_t>(g_.LaidCount + 1);
+    }
+
+    void PlaceOutline(int c, int r, int w, int h) {
+        const Box& frame = g_.win.Label1.box;
+        Box& s = g_.win.Shape4.at(static_cast<std::size_t>(g_.LaidCount));
+        s.Left = static_cast<float>(static_cast<double>(frame.Left) + (c - 1) * g_.UnitWidth);
+        s.Top = static_cast<float>(static_cast<double>(frame.Top) + (r - 1) * g_.UnitHeight);
+        s.Width = static_cast<float>(w * g_.UnitWidth);
+        s.Height = static_cast<float>(h * g_.UnitHeight);
+    }
+
+    GameState& g_;
+    const int n_;
+    double start_ = 0;
+};
+
+}  // namespace
+
+void BuildMixedLayout(GameState& g) {
+    const int n = g.settings.Rows;
+    if (n < 1 || n > kMaxSide) throw std::out_of_range("board side out of range");
+
+    g.EmptySlot = 0;
+    Box& frame = g.win.Label1.box;
+    frame.Height = static_cast<float>(g.BoardHeight);
+    frame.Width = static_cast<float>(g.BoardWidth);
+    g.GridSize = static_cast<std::int16_t>(n);
+    g.UnitWidth = SnapToPixels(static_cast<double>(frame.Width) / n);
+    g.UnitHeight = SnapToPixels(static_cast<double>(frame.Height) / n);
+
+    const BlockCounts counts = CountBlocks(n);
+    // Singles plus big pieces.
+    g.PieceCount = static_cast<std::int16_t>(n * n - counts.Units() + counts.Pieces());
+
+    // One outline per piece; element 0 is kept, surplus ones go, missing
+    // ones are made. The attempts overwrite every one of them.
+    g.win.Shape4.resize(static_cast<std::size_t>(g.PieceCount));
+
+    // Each failed attempt is thrown away and the next starts from an empty
+    // board.
+    Layer layer(g);
+    while (!layer.LayBigPieces(counts)) {
+    }
+    layer.LaySingles();
+}
+
+}  // namespace quilto
