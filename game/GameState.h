@@ -95,6 +95,9 @@ struct GameState {
     // board was cut from (they differ after a load whose puzzle was declined).
     LoadedPicture PicClip1;
     PictureId BoardPicture = kNoPictureId;
+    // The folder of the last picture chosen in the file dialog, where the
+    // dialog opens next; empty until then (the sample pictures).
+    std::string PictureFolder;
 
     // Opens the configuration dialog modally; set by the window.
     std::function<void()> ShowConfiguration;

@@ -1,0 +1,89 @@
+#include "game/GameMenu.h"
+
+#include <filesystem>
+
+#include "game/NewPuzzle.h"
+
+namespace quilto {
+namespace {
+
+// Makes the loaded picture the one later puzzles are cut from. The previous
+// one is let go unless the board on the screen was cut from it.
+void KeepPicture(GameState& g, const LoadedPicture& pic) {
+    const PictureId old = g.PicClip1.id;
+    g.PicClip1 = pic;
+    if (old != kNoPictureId && old != pic.id && old != g.BoardPicture) g.platform.ReleasePicture(old);
+}
+
+// The first picture of a run lets the player set the board up before any
+// puzzle is made; later ones go straight to a new puzzle (which asks first
+// when a game is in progress).
+void StartFromPicture(GameState& g) {
+    if (!g.fPictureLoaded) {
+        g.fSkipConfirm = false;
+        g.fPictureLoaded = true;
+        OpenConfiguration(g);
+        if (g.fSkipConfirm) NewPuzzle(g);
+        g.fSkipConfirm = false;
+    } else {
+        NewPuzzle(g);
+    }
+}
+
+}  // namespace
+
+void OpenConfiguration(GameState& g) {
+    if (g.ShowConfiguration) g.ShowConfiguration();
+}
+
+void ChoosePicture(GameState& g) {
+    const std::string startDir = g.PictureFolder.empty() ? g.AppFile(kSamplesFolder) : g.PictureFolder;
+    const std::string path = g.platform.ChooseOpenFile(startDir);
+    if (path.empty()) return;
+    g.PictureFolder = std::filesystem::path(path).parent_path().string();
+    LoadPictureFile(g, path);
+}
+
+void LoadPictureFile(GameState& g, const std::string& path) {
+    try {
+        const LoadedPicture pic = g.platform.LoadPicture(path);
+        if (pic.status != LoadStatus::Ok) {
+            if (pic.id != kNoPictureId) g.platform.ReleasePicture(pic.id);
+            if (pic.status == LoadStatus::NotAPicture)
+                g.platform.MessageBox("Archivo no válido.", MsgIcon::Exclamation, MsgButtons::Ok);
+            return;
+        }
+        KeepPicture(g, pic);
+        StartFromPicture(g);
+    } catch (...) {
+        // Any other failure ends the load quietly; what was done stays.
+        g.fSkipConfirm = false;
+    }
+}
+
+void MnuNew_Click(GameState& g) { NewPuzzle(g); }
+
+void MnuLoad_Click(GameState& g) { ChoosePicture(g); }
+
+void MnuConf_Click(GameState& g) {
+    Timer& timer = g.win.Timer1;
+    const bool wasRunning = timer.Enabled;
+    timer.Enabled = false;
+    g.fSkipConfirm = false;
+    OpenConfiguration(g);
+
+    if (g.fSkipConfirm) {
+        NewPuzzle(g);
+    } else if (!g.settings.fSlippery) {
+        g.win.Label4.Visible = false;
+    } else if (wasRunning) {
+        timer.Enabled = true;  // the bar goes on from where it stood
+    } else if (g.fPlaying) {
+        g.win.Label4.box.Width = 0;
+        g.win.Label4.Visible = true;
+        timer.Enabled = true;
+    }
+    g.fSkipConfirm = false;
+}
+
+}  // namespace quilto
