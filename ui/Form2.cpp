@@ -1,0 +1,232 @@
+#include "ui/Form2.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace quilto {
+
+namespace {
+
+constexpr int kUnitsPerPixel = 15;
+
+// Places a control by its box in window units, relative to its parent.
+void Place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(left / kUnitsPerPixel, top / kUnitsPerPixel, width / kUnitsPerPixel, height / kUnitsPerPixel);
+}
+
+QLabel* CaptionLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+// The size and count labels: bold 9.75 pt on light grey.
+QLabel* ValueLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = label->font();
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+// Tests and the window find the controls by these names.
+template <typename W>
+W* Named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
+void SetChecked(QAbstractButton* b, bool checked) {
+    const QSignalBlocker quiet(b);
+    b->setChecked(checked);
+}
+
+}  // namespace
+
+Form2::Form2(GameState& g, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      model_(g) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Configuración"));
+    setModal(true);
+    setFixedSize(kClientWidth / kUnitsPerPixel, kClientHeight / kUnitsPerPixel);
+    CreateControls();
+    SetTabOrder();
+    ConnectControls();
+    ShowControls();
+    Command1->setFocus();  // "Aceptar" has the focus the first time
+}
+
+void Form2::CreateControls() {
+    Frame1 = Named(new QGroupBox(QStringLiteral("Tablero"), this), "Frame1");
+    Place(Frame1, 240, 240, 1935, 2055);
+    for (int i = 0; i < 2; ++i) {
+        auto* bar = Named(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("HScroll1_%1").arg(i));
+        bar->setRange(ConfigDialog::kBarMin, ConfigDialog::kBarMax);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->installEventFilter(this);
+        Place(bar, 360, i == 0 ? 360 : 720, 1215, 255);
+        HScroll1[static_cast<std::size_t>(i)] = bar;
+    }
+    Check3 = Named(new QCheckBox(QStringLiteral("Idénticos."), Frame1), "Check3");
+    Place(Check3, 480, 1080, 1095, 255);
+    Label4[0] = Named(CaptionLabel(QStringLiteral("Tamaño:"), Frame1), "Label4_0");
+    Place(Label4[0], 240, 1440, 735, 255);
+    Label1 = Named(ValueLabel(QStringLiteral("88x88"), Frame1), "Label1");
+    Place(Label1, 1080, 1440, 735, 255);
+    Label4[1] = Named(CaptionLabel(QStringLiteral("Nº piezas:"), Frame1), "Label4_1");
+    Place(Label4[1], 240, 1680, 735, 255);
+    Label3 = Named(ValueLabel(QStringLiteral("2500"), Frame1), "Label3");
+    Place(Label3, 1080, 1680, 735, 255);
+
+    Frame3 = Named(new QGroupBox(QStringLiteral("Imagen"), this), "Frame3");
+    Place(Frame3, 2280, 240, 2175, 2055);
+    const std::array<QString, ConfigDialog::kOptionCount> fitCaptions = {
+        QStringLiteral("Ajustar al recuadro."), QStringLiteral("Superior / Izquierda."),
+        QStringLiteral("Parte central."), QStringLiteral("Inferior / Derecha.")};
+    const std::array<int, ConfigDialog::kOptionCount> fitWidths = {1695, 1815, 1455, 1695};
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        Option1[i] = Named(new QRadioButton(fitCaptions[i], Frame3), QStringLiteral("Option1_%1").arg(i));
+        Place(Option1[i], 240, 360 + 360 * static_cast<int>(i), fitWidths[i], 375);
+    }
+
+    Frame2 = Named(new QGroupBox(QStringLiteral("Opciones de juego"), this), "Frame2");
+    Place(Frame2, 4560, 240, 3015, 2055);
+    Check1 = Named(new QCheckBox(QStringLiteral("Piezas de diferentes tamaños."), Frame2), "Check1");
+    Place(Check1, 360, 480, 2415, 255);
+    Check2 = Named(new QCheckBox(QStringLiteral("Desplazar piezas."), Frame2), "Check2");
+    Place(Check2, 360, 960, 2175, 255);
+    Check4 = Named(new QCheckBox(QStringLiteral("Piezas escurridizas."), Frame2), "Check4");
+    Place(Check4, 360, 1440, 2055, 255);
+
+    Command1 = Named(new QPushButton(QStringLiteral("Aceptar"), this), "Command1");
+    Place(Command1, 4560, 2520, 1455, 615);
+    Command2 = Named(new QPushButton(QStringLiteral("Cancelar"), this), "Command2");
+    Place(Command2, 6120, 2520, 1455, 615);
+    // Enter and Esc reach a button only through the focus.
+    for (QPushButton* b : {Command1, Command2}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+}
+
+void Form2::SetTabOrder() {
+    const std::array<QWidget*, 12> order = {Command1, HScroll1[0], Check3,     Check1,     Check2,   Option1[0],
+                                            Option1[1], Option1[2], Option1[3], Check4, Command2, HScroll1[1]};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void Form2::ConnectControls() {
+    for (int i = 0; i < 2; ++i) {
+        // Fires for arrow and track clicks and, while tracking, for every step
+        // of a drag: HScroll1_Change and HScroll1_Scroll alike.
+        connect(HScroll1[static_cast<std::size_t>(i)], &QScrollBar::valueChanged, this, [this, i](int value) {
+            model_.SetHScroll1(i, value);
+            ShowControls();
+        });
+    }
+    const auto follow = [this](QCheckBox* box, void (ConfigDialog::*set)(bool)) {
+        connect(box, &QCheckBox::toggled, this, [this, set](bool ticked) {
+            (model_.*set)(ticked);
+            ShowControls();
+        });
+    };
+    follow(Check1, &ConfigDialog::SetCheck1);
+    follow(Check2, &ConfigDialog::SetCheck2);
+    follow(Check3, &ConfigDialog::SetCheck3);
+    follow(Check4, &ConfigDialog::SetCheck4);
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (!selected) return;
+            model_.SetOption1(static_cast<int>(i));
+            ShowControls();
+        });
+    }
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+}
+
+void Form2::ShowControls() {
+    for (std::size_t i = 0; i < HScroll1.size(); ++i) {
+        const QSignalBlocker quiet(HScroll1[i]);
+        HScroll1[i]->setValue(model_.HScroll1(static_cast<int>(i)));
+    }
+    SetChecked(Check1, model_.Check1());
+    SetChecked(Check2, model_.Check2());
+    SetChecked(Check3, model_.Check3());
+    SetChecked(Check4, model_.Check4());
+    // Tab stops at the selected option only; the arrows move among them.
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        const bool selected = static_cast<int>(i) == model_.Option1();
+        Option1[i]->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        if (selected) SetChecked(Option1[i], true);
+    }
+    Label1->setText(QString::fromStdString(model_.Label1()));
+    Label3->setText(QString::fromStdString(model_.Label3()));
+}
+
+void Form2::ShowModal() {
+    model_.Form_Activate();
+    ShowControls();
+    if (parentWidget()) adjustPosition(parentWidget());
+    exec();
+}
+
+void Form2::Command1_Click() {
+    const bool hide = model_.Command1_Click();
+    ShowControls();
+    if (hide) done(Accepted);
+}
+
+void Form2::Command2_Click() {
+    if (model_.Command2_Click()) done(Rejected);
+}
+
+void Form2::reject() { Command2_Click(); }
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's horizontal scroll bars step down on Right and up on Left (their
+    // controls are inverted so that the wheel goes the right way); here Right
+    // moves the thumb right, one step, like a click on the right arrow.
+    auto* bar = qobject_cast<QScrollBar*>(watched);
+    if (bar && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Right || key->key() == Qt::Key_Left)) {
+            bar->triggerAction(key->key() == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                           : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form2::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+}  // namespace quilto
