@@ -1,1 +1,20 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "game/GameState.h"
+#include "platform/QtPlatform.h"
+#include "ui/Form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quilto"));
+    quilto::InstallSpanishTranslations(app);
+
+    quilto::QtPlatform platform;
+    quilto::GameState g(platform);
+    quilto::Form1 form(g, QCoreApplication::applicationDirPath().toStdString(),
+                       [&platform](quilto::PictureId id) -> const QImage& { return platform.Picture(id); });
+    platform.SetOwner(&form);
+    platform.SetBeforePendingEvents([&form] { form.Sync(); });
+    form.showMaximized();
+    return QApplication::exec();
+}

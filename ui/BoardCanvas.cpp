@@ -1,0 +1,126 @@
+#include "ui/BoardCanvas.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace quilto {
+namespace {
+
+QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+BoardCanvas::BoardCanvas(const GameState& g, PictureLookup pictures, QWidget* parent)
+    : QWidget(parent), g_(g), pictures_(std::move(pictures)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+QRectF BoardCanvas::ToPixels(const Box& b) {
+    return {b.Left / kUnitsPerPixel, b.Top / kUnitsPerPixel, b.Width / kUnitsPerPixel, b.Height / kUnitsPerPixel};
+}
+
+std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {
+    const Window& w = g_.win;
+    std::vector<const Element*> all;
+    all.reserve(w.Image1.size() + w.Shape2.size() + 8);
+    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4, &w.Shape1, &w.Shape3, &w.Shape5})
+        all.push_back(e);
+    for (std::size_t i = 1; i < w.Image1.size(); ++i) all.push_back(&w.Image1[i]);
+    for (std::size_t i = 1; i < w.Shape2.size(); ++i) all.push_back(&w.Shape2[i]);
+    std::stable_sort(all.begin(), all.end(), [](const Element* a, const Element* b) { return a->Z < b->Z; });
+    return all;
+}
+
+void BoardCanvas::Snapshot(std::vector<Seen>& out) const {
+    const Window& w = g_.win;
+    out.clear();
+    auto add = [&](const Element& e) {
+        Seen s{e.box, {}, e.Z, e.Visible, e.Border};
+        if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size())
+            s.picture = g_.pictures[e.Picture];
+        out.push_back(s);
+    };
+    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4, &w.Shape1, &w.Shape3, &w.Shape5}) add(*e);
+    for (std::size_t i = 1; i < w.Image1.size(); ++i) add(w.Image1[i]);
+    for (std::size_t i = 1; i < w.Shape2.size(); ++i) add(w.Shape2[i]);
+}
+
+void BoardCanvas::Sync() {
+    std::vector<Seen> now;
+    now.reserve(seen_.size());
+    Snapshot(now);
+    if (now.size() != seen_.size()) {
+        update();
+    } else {
+        QRegion dirty;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == seen_[i]) continue;
+            // A change of z-order or a box may uncover what lies behind the
+            // old box, so both boxes are repainted.
+            dirty += ToPixels(seen_[i].box).toAlignedRect().adjusted(-1, -1, 1, 1);
+            dirty += ToPixels(now[i].box).toAlignedRect().adjusted(-1, -1, 1, 1);
+        }
+        if (!dirty.isEmpty()) update(dirty);
+    }
+    seen_.swap(now);
+}
+
+void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
+    const QRectF r = ToPixels(e.box);
+    switch (e.Kind) {
+        case ElementKind::FilledRect:
+            p.fillRect(r, ToColor(e.BackColor));
+            break;
+        case ElementKind::Text: {
+            p.fillRect(r, ToColor(e.BackColor));
+            QFont f = font();
+            if (e.FontPoints > 0) f.setPointSizeF(e.FontPoints);
+            f.setBold(e.Bold);
+            p.setFont(f);
+            p.setPen(ToColor(e.ForeColor));
+            p.drawText(r, Qt::AlignCenter, QString::fromStdString(e.Caption));
+            break;
+        }
+        case ElementKind::Image: {
+            if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size()) {
+                const PixelRect& src = g_.pictures[e.Picture];
+                const QImage& image = pictures_(src.source);
+                if (!image.isNull())
+                    p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
+            }
+            if (e.Border) {
+                p.setPen(QPen(Qt::black, 0));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            break;
+        }
+        case ElementKind::RectOutline:
+            p.setPen(QPen(ToColor(e.ForeColor), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(1, 1, -1, -1));
+            break;
+        case ElementKind::Circle:
+            p.setPen(QPen(ToColor(e.ForeColor), 1));
+            p.setBrush(ToColor(e.BackColor));
+            p.drawEllipse(r);
+            break;
+    }
+}
+
+void BoardCanvas::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().window());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QRectF area = event->rect();
+    for (const Element* e : ElementsInZOrder()) {
+        if (!e->Visible) continue;
+        const QRectF r = ToPixels(e->box);
+        if (!r.intersects(area)) continue;
+        PaintElement(p, *e);
+    }
+}
+
+}  // namespace quilto

@@ -1,0 +1,163 @@
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+
+#include "game/GameMenu.h"
+#include "game/MainWindow.h"
+#include "ui/Form2.h"
+
+static void InitQuiltoResources() { Q_INIT_RESOURCE(quilto); }
+
+namespace quilto {
+namespace {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const char* name : {":/quilto.png", ":/quilto-256.png"})
+        if (QFile::exists(QString::fromLatin1(name))) icon.addFile(QString::fromLatin1(name));
+    return icon;
+}
+
+}  // namespace
+
+Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup pictures)
+    : g_(g), canvas_(new BoardCanvas(g, std::move(pictures), this)) {
+    InitQuiltoResources();
+    InitElements(g_.win);
+    Form_Load(g_, appDir);
+
+    setWindowTitle(QStringLiteral("Quilto 1.0"));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(canvas_);
+    setAcceptDrops(true);
+    BuildMenu();
+
+    timer1_.setInterval(g_.win.Timer1.IntervalMs);
+    g_.ShowConfiguration = [this] {
+        ConfigurationDialog()->ShowModal();
+        Sync();
+    };
+    Sync();
+}
+
+Form1::~Form1() { g_.ShowConfiguration = nullptr; }
+
+Form2* Form1::ConfigurationDialog() {
+    if (!form2_) form2_ = new Form2(g_, this);
+    return form2_;
+}
+
+void Form1::BuildMenu() {
+    QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+    MnuNew = juego->addAction(QStringLiteral("Nuevo"));
+    MnuNew->setShortcut(Qt::Key_F2);
+    MnuLoad = juego->addAction(QStringLiteral("Cargar imagen"));
+    MnuLoad->setShortcut(Qt::Key_F3);
+    MnuConf = juego->addAction(QStringLiteral("Configuración"));
+    MnuConf->setShortcut(Qt::Key_F4);
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    MnuHow = ayuda->addAction(QStringLiteral("Como Jugar"));
+    MnuInfo = ayuda->addAction(QStringLiteral("Acerca de..."));
+
+    for (QAction* a : {MnuNew, MnuLoad, MnuConf}) a->setShortcutContext(Qt::ApplicationShortcut);
+
+    connect(MnuNew, &QAction::triggered, this, [this] { Run([this] { MnuNew_Click(g_); }); });
+    connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
+    connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
+    connect(MnuHow, &QAction::triggered, this, [this] {
+        std::string dir = g_.AppDir;
+        if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+        g_.platform.ShellOpen(kHelpFileName, dir);
+    });
+}
+
+template <typename F>
+void Form1::Run(F&& command) {
+    command();
+    Sync();
+}
+
+void Form1::Sync() {
+    canvas_->Sync();
+    canvas_->setCursor(g_.win.MouseCursor == Cursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (g_.win.Timer1.Enabled != timer1_.isActive()) {
+        if (g_.win.Timer1.Enabled)
+            timer1_.start(g_.win.Timer1.IntervalMs);
+        else
+            timer1_.stop();
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize() {
+    WindowState state = WindowState::Normal;
+    if (isMinimized())
+        state = WindowState::Minimized;
+    else if (isMaximized() || isFullScreen())
+        state = WindowState::Maximized;
+    if (!isVisible() && state != WindowState::Maximized) return;
+
+    // The outer size of the maximized window. Where nothing honours
+    // maximizing (a bare X server), the screen's available area is what the
+    // window would have taken, and the window is made to take it.
+    QSize outer = frameGeometry().size();
+    if (state == WindowState::Maximized && g_.fLayoutPending && screen()) {
+        const QRect avail = screen()->availableGeometry();
+        if (outer.width() < avail.width() - 64 || outer.height() < avail.height() - 64) {
+            outer = avail.size();
+            const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                                 frameGeometry().right() - geometry().right(),
+                                 frameGeometry().bottom() - geometry().bottom());
+            setGeometry(avail.marginsRemoved(frame));
+        }
+    }
+    const auto units = static_cast<float>(BoardCanvas::kUnitsPerPixel);
+    if (quilto::Form_Resize(g_, state, outer.width() * units, outer.height() * units))
+        QMetaObject::invokeMethod(this, [this] { setWindowState(windowState() | Qt::WindowMaximized); },
+                                  Qt::QueuedConnection);
+    Sync();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program at once; nothing is asked or saved.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+std::string DroppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
+    const QUrl url = mime->urls().first();
+    return url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const std::string file = DroppedFile(event->mimeData());
+    if (file.empty()) return;
+    event->acceptProposedAction();
+    Run([this, &file] { LoadPictureFile(g_, file); });
+}
+
+}  // namespace quilto

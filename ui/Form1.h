@@ -1,0 +1,62 @@
+#pragma once
+// The main window: the menu, the board canvas, the window state rules and the
+// start and end of the program. It turns Qt events into calls of the game and
+// paints what the game holds.
+#include <QMainWindow>
+#include <QTimer>
+#include <string>
+
+#include "game/GameState.h"
+#include "ui/BoardCanvas.h"
+
+class QAction;
+class QMimeData;
+
+namespace quilto {
+
+class Form2;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs start-up (Form_Load) with the program's folder appDir.
+    Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup pictures);
+    ~Form1() override;
+
+    // Brings the canvas and the timer in line with the game state.
+    void Sync();
+
+    BoardCanvas* Canvas() const { return canvas_; }
+    QTimer& Timer1() { return timer1_; }
+    Form2* ConfigurationDialog();
+
+    QAction* MnuNew = nullptr;
+    QAction* MnuLoad = nullptr;
+    QAction* MnuConf = nullptr;
+    QAction* MnuHow = nullptr;
+    QAction* MnuInfo = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenu();
+    void Form_Resize();
+    // Runs one game command and shows its outcome.
+    template <typename F>
+    void Run(F&& command);
+
+    GameState& g_;
+    BoardCanvas* canvas_;
+    Form2* form2_ = nullptr;
+    QTimer timer1_;
+};
+
+// The picture file a drop carries, or "" when it carries none.
+std::string DroppedFile(const QMimeData* mime);
+
+}  // namespace quilto
