@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QSet>
 #include <QStringDecoder>
-#include <QtEndian>
 #include <QtTest>
 
 #include "platform/QtPlatform.h"
@@ -21,6 +20,13 @@ struct WavInfo {
     QByteArray samples;
 };
 
+// Little-endian fields, read byte by byte.
+quint32 Le(const QByteArray& bytes, qsizetype at, int size) {
+    quint32 v = 0;
+    for (int k = size - 1; k >= 0; --k) v = (v << 8) | quint8(bytes.at(at + k));
+    return v;
+}
+
 WavInfo Bad(const QString& why) {
     WavInfo wav;
     wav.error = why;
@@ -30,8 +36,8 @@ WavInfo Bad(const QString& why) {
 // Reads a RIFF/WAVE file chunk by chunk, as any player would.
 WavInfo ReadWav(const QByteArray& file) {
     WavInfo wav;
-    auto u32 = [&file](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
-    auto u16 = [&file](qsizetype at) { return qFromLittleEndian<quint16>(file.constData() + at); };
+    auto u32 = [&file](qsizetype at) { return Le(file, at, 4); };
+    auto u16 = [&file](qsizetype at) { return Le(file, at, 2); };
     if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return Bad("not RIFF/WAVE");
     if (u32(4) != quint32(file.size() - 8)) return Bad("RIFF size differs from the file's");
     bool haveFormat = false;
@@ -41,12 +47,12 @@ WavInfo ReadWav(const QByteArray& file) {
         if (at + 8 + size > file.size()) return Bad("chunk " + QString::fromLatin1(id) + " runs past the end");
         if (id == "fmt ") {
             if (size < 16) return Bad("short fmt chunk");
-            wav.format = u16(at + 8);
-            wav.channels = u16(at + 10);
-            wav.rate = static_cast<int>(u32(at + 12));
-            wav.bits = u16(at + 22);
-            if (u32(at + 16) != quint32(wav.rate * wav.channels * wav.bits / 8)) return Bad("wrong byte rate");
-            if (u16(at + 20) != wav.channels * wav.bits / 8) return Bad("wrong block align");
+            wav.format = int(u16(at + 8));
+            wav.channels = int(u16(at + 10));
+            wav.rate = int(u32(at + 12));
+            wav.bits = int(u16(at + 22));
+            if (int(u32(at + 16)) != wav.rate * wav.channels * wav.bits / 8) return Bad("wrong byte rate");
+            if (int(u16(at + 20)) != wav.channels * wav.bits / 8) return Bad("wrong block align");
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat) return Bad("data before fmt");
@@ -124,7 +130,7 @@ private slots:
             QVERIFY2(wav.samples.size() % 2 == 0, name);
 
             const auto count = wav.samples.size() / 2;
-            auto sample = [&wav](qsizetype i) { return qFromLittleEndian<qint16>(wav.samples.constData() + 2 * i); };
+            auto sample = [&wav](qsizetype i) { return qint16(Le(wav.samples, 2 * i, 2)); };
             const double seconds = double(count) / wav.rate;
             QVERIFY2(seconds >= 0.03 && seconds <= 1.5, name);
             int peak = 0;
