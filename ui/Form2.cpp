@@ -8,16 +8,41 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
 namespace quilto {
 
 namespace {
 
-constexpr int kUnitsPerPixel = 15;
+constexpr double kUnitsPerPixel = 15.0;
 
-// Places a control by its box in window units, relative to its parent.
-void Place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(left / kUnitsPerPixel, top / kUnitsPerPixel, width / kUnitsPerPixel, height / kUnitsPerPixel);
+// The boxes were drawn for a compact dialog font. With a wider one the whole
+// dialog grows evenly, just enough for the longest caption to fit its box.
+double FitScale(const QWidget& dialog) {
+    const QFontMetrics fm(dialog.font());
+    const QStyle* style = dialog.style();
+    const int indicator = std::max(style->pixelMetric(QStyle::PM_IndicatorWidth),
+                                   style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)) +
+                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
+    struct Caption {
+        const char* text;
+        int boxUnits;
+        bool indicator;
+    };
+    const Caption captions[] = {
+        {"Idénticos.", 1095, true},        {"Tamaño:", 735, false},
+        {"Nº piezas:", 735, false},         {"Ajustar al recuadro.", 1695, true},
+        {"Superior / Izquierda.", 1815, true}, {"Parte central.", 1455, true},
+        {"Inferior / Derecha.", 1695, true},   {"Piezas de diferentes tamaños.", 2415, true},
+        {"Desplazar piezas.", 2175, true},  {"Piezas escurridizas.", 2055, true},
+    };
+    double scale = 1.0;
+    for (const Caption& c : captions) {
+        const int need = fm.horizontalAdvance(QString::fromUtf8(c.text)) + (c.indicator ? indicator : 2);
+        scale = std::max(scale, need / (c.boxUnits / kUnitsPerPixel));
+    }
+    return scale;
 }
 
 QLabel* CaptionLabel(const QString& text, QWidget* parent) {
@@ -59,15 +84,22 @@ Form2::Form2(GameState& g, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       model_(g) {
+    scale_ = FitScale(*this);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Configuración"));
     setModal(true);
-    setFixedSize(kClientWidth / kUnitsPerPixel, kClientHeight / kUnitsPerPixel);
+    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     CreateControls();
     SetTabOrder();
     ConnectControls();
     ShowControls();
     Command1->setFocus();  // "Aceptar" has the focus the first time
+}
+
+int Form2::Pixels(int units) const { return static_cast<int>(units * scale_ / kUnitsPerPixel); }
+
+void Form2::Place(QWidget* w, int left, int top, int width, int height) const {
+    w->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
 
 void Form2::CreateControls() {

@@ -48,6 +48,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Window units to pixels, scaled so that every caption fits.
+    int Pixels(int units) const;
+    void Place(QWidget* w, int left, int top, int width, int height) const;
     void CreateControls();
     void SetTabOrder();
     void ConnectControls();
@@ -57,6 +60,7 @@ private:
     void Command2_Click();
 
     ConfigDialog model_;
+    double scale_ = 1.0;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
