@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "game/MainWindow.h"
 #include "support/FakePlatform.h"
@@ -16,163 +17,55 @@ struct GameMenuTest : ::testing::Test {
     GameState g{fake};
     test::TempDir dir;
     int dialogs = 0;
-    // What the scripted configuration dialog does when it is shown.
-    std::function<void()> dialog = [] {};
+    std::function<void()> dialog = [] {};  // what the configuration dialog does when shown
 
     void SetUp() override {
         InitElements(g.win);
         Form_Load(g, dir.AsAppDir());
         Form_Resize(g, WindowState::Maximized, 9000 + 480, 6000 + 880);
-        g.settings = {4, 4, 3, false, false, false};
         fake.pictures["/pics/a.png"] = {800, 600};
-        fake.pictures["/pics/b.png"] = {640, 480};
-        fake.pictures["/more/c.png"] = {300, 200};
-        g.ShowConfiguration = [this] {
-            ++dialogs;
-            dialog();
-        };
-    }
-
-    // The dialog accepted: a new puzzle is to follow.
-    void AcceptDialog() {
-        dialog = [this] { g.fSkipConfirm = true; };
-    }
-
-    // The first picture of the run, with the dialog accepted: a game in play.
-    void StartGame() {
-        AcceptDialog();
-        fake.chosenFiles = {"/pics/a.png"};
-        MnuLoad_Click(g);
-        ASSERT_TRUE(g.fPlaying);
-        ASSERT_FALSE(g.fSkipConfirm);
-        dialog = [] {};
-        dialogs = 0;
+        g.ShowConfiguration = [this] { ++dialogs; dialog(); };
     }
 };
 
-TEST_F(GameMenuTest, FirstPictureOpensTheDialogAndCancellingLeavesNoPuzzle) {
+TEST_F(GameMenuTest, NuevoAsksForAPictureAndAfterItsDialogWasCancelledCreatesUnasked) {
     fake.chosenFiles = {"/pics/a.png"};
-    dialog = [this] { EXPECT_TRUE(g.fPictureLoaded); };
-    MnuLoad_Click(g);
-
-    EXPECT_EQ(fake.dialogStartDirs, std::vector<std::string>{dir.AsAppDir() + "Imagenes"});
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_TRUE(g.fPictureLoaded);
-    EXPECT_EQ(g.PicClip1.width, 800);
-    EXPECT_FALSE(g.fPlaying);
-    EXPECT_EQ(g.win.Image1.size(), 1u);
-
-    // "Nuevo" now makes the puzzle without a question.
+    MnuNew_Click(g);  // no picture yet: one is asked for, and the first one's dialog is cancelled
+    ASSERT_EQ(fake.MessageTexts(), std::vector<std::string>{"Primero debes cargar una imagen"});
+    EXPECT_TRUE(fake.messages[0].icon == MsgIcon::Exclamation && dialogs == 1 && g.fPictureLoaded && !g.fPlaying);
     MnuNew_Click(g);
-    EXPECT_TRUE(fake.messages.empty());
-    EXPECT_TRUE(g.fPlaying);
-    EXPECT_EQ(g.PieceCount, 16);
-
-    // The dialog opens next where the last picture came from.
-    MnuLoad_Click(g);
-    EXPECT_EQ(fake.dialogStartDirs.back(), "/pics");
-}
-
-TEST_F(GameMenuTest, NuevoBeforeAnyPictureAsksForOne) {
-    MnuNew_Click(g);
-    EXPECT_EQ(fake.MessageTexts(), std::vector<std::string>{"Primero debes cargar una imagen"});
-    EXPECT_EQ(fake.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(fake.dialogStartDirs.size(), 1u);
-    EXPECT_FALSE(g.fPictureLoaded || g.fPlaying);
-    EXPECT_EQ(dialogs, 0);
-}
-
-TEST_F(GameMenuTest, FailedLoadsKeepThePictureAndTheGame) {
-    StartGame();
-    const LoadedPicture before = g.PicClip1;
-    const auto pieceAt = g.PieceAt;
-
-    // Cancelled dialog: nothing at all.
-    MnuLoad_Click(g);
-    EXPECT_TRUE(fake.messages.empty());
-
-    // A text file, chosen or dropped on the window.
-    fake.chosenFiles = {"/pics/notes.txt"};
-    MnuLoad_Click(g);
-    LoadPictureFile(g, "/pics/notes.txt");
-    ASSERT_EQ(fake.MessageTexts(), std::vector<std::string>(2, "Archivo no válido."));
-    EXPECT_EQ(fake.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(g.PicClip1.id, before.id);
-    EXPECT_TRUE(g.fPlaying);
-    EXPECT_EQ(g.PieceAt, pieceAt);
-    EXPECT_EQ(dialogs, 0);
-    EXPECT_TRUE(fake.released.empty());
-}
-
-TEST_F(GameMenuTest, NewPictureDeclinedWaitsForTheNextPuzzle) {
-    StartGame();
-    const PictureId a = g.PicClip1.id;
-    const auto pieceAt = g.PieceAt;
-
-    fake.chosenFiles = {"/pics/b.png"};
-    fake.answers = {MsgResult::Cancel};
-    MnuLoad_Click(g);
-    EXPECT_EQ(fake.MessageTexts(), std::vector<std::string>{"Quieres empezar otro puzzle?"});
-    EXPECT_EQ(g.PicClip1.width, 640);
-    EXPECT_EQ(g.BoardPicture, a);  // the board on screen still shows the first
-    EXPECT_EQ(g.PieceAt, pieceAt);
-    EXPECT_TRUE(fake.released.empty());
-
-    // A third picture, also declined: the second was never on the board.
-    const PictureId b = g.PicClip1.id;
-    fake.chosenFiles = {"/more/c.png"};
-    fake.answers = {MsgResult::Cancel};
-    MnuLoad_Click(g);
-    EXPECT_EQ(fake.released, std::vector<PictureId>{b});
-
-    // The next puzzle is cut from the last one; the first is let go.
-    fake.released.clear();
-    MnuNew_Click(g);
-    EXPECT_EQ(g.BoardPicture, g.PicClip1.id);
-    EXPECT_EQ(g.pictures[g.win.Image2.Picture].source, g.PicClip1.id);
-    EXPECT_EQ(fake.released, std::vector<PictureId>{a});
-}
-
-TEST_F(GameMenuTest, ConfigurationPausesAndResumesTheSlipperyPieces) {
-    g.settings.fSlippery = true;
-    StartGame();
-    ASSERT_TRUE(g.win.Timer1.Enabled);
-    g.win.Label4.box.Width = 900;
-
-    // Cancelled while the timer runs: it runs on and the bar keeps its width.
-    dialog = [this] { EXPECT_FALSE(g.win.Timer1.Enabled); };
+    // Then an accepted configuration that needs a new puzzle makes it without a question.
+    dialog = [this] { EXPECT_TRUE(g.fPlaying); g.settings = {6, 4, 1, false, false, false}; g.fSkipConfirm = true; };
     MnuConf_Click(g);
-    EXPECT_TRUE(g.win.Timer1.Enabled);
-    EXPECT_TRUE(g.win.Label4.Visible);
-    EXPECT_EQ(g.win.Label4.box.Width, 900);
+    EXPECT_TRUE(g.PieceCount == 24 && fake.messages.size() == 1 && !g.fSkipConfirm);
+}
 
-    // Slippery pieces switched off: bar hidden, timer stopped, no question.
-    dialog = [this] { g.settings.fSlippery = false; };
-    MnuConf_Click(g);
-    EXPECT_FALSE(g.win.Timer1.Enabled || g.win.Label4.Visible);
+TEST_F(GameMenuTest, ATextFileChosenAsPictureKeepsThePictureAndTheGame) {
+    dialog = [this] { g.fSkipConfirm = dialogs == 1; };  // accepted the first time
+    fake.chosenFiles = {"/pics/a.png", "/pics/notes.txt"};
+    MnuLoad_Click(g);
+    MnuLoad_Click(g);  // a new puzzle would have asked first
+    ASSERT_EQ(fake.MessageTexts(), std::vector<std::string>{"Archivo no válido."});
+    EXPECT_TRUE(fake.messages[0].icon == MsgIcon::Exclamation && g.PicClip1.id == 1 && g.PicClip1.width == 800);
+    EXPECT_TRUE(g.fPlaying && dialogs == 1 && fake.released.empty() && !g.fSkipConfirm);
+}
 
-    // Switched on again: the bar starts from nothing.
-    dialog = [this] { g.settings.fSlippery = true; };
-    MnuConf_Click(g);
-    EXPECT_TRUE(g.win.Timer1.Enabled && g.win.Label4.Visible);
-    EXPECT_EQ(g.win.Label4.box.Width, 0);
-
-    // Accepted changes that need a new puzzle: it starts without a question.
-    dialog = [this] {
-        g.settings.Columns = 6;
-        g.fSkipConfirm = true;
+TEST_F(GameMenuTest, ConfigurationPausesTheSlipperyPiecesAndResumesThemAsTheSettingsAsk) {
+    // Before the dialog: timer running, puzzle in play; then the slippery option; wanted: timer, bar, bar width.
+    const struct { bool running, playing, slippery; std::tuple<bool, bool, float> want; } cases[] = {
+        {true, true, true, {true, true, 900}},       // unchanged: the bar goes on from where it stood
+        {true, true, false, {false, false, 900}},    // switched off
+        {false, false, true, {false, false, 900}},   // no puzzle in play: nothing starts
+        {false, true, true, {true, true, 0}},        // switched on: the bar starts from nothing
     };
-    MnuConf_Click(g);
-    EXPECT_EQ(g.PieceCount, 24);
-    EXPECT_FALSE(g.fSkipConfirm);
-    EXPECT_TRUE(fake.messages.empty());
-
-    // No puzzle in play: the timer never starts.
-    g.win.Timer1.Enabled = false;
-    g.fPlaying = false;
-    dialog = [] {};
-    MnuConf_Click(g);
-    EXPECT_FALSE(g.win.Timer1.Enabled);
+    g.win.Label4.box.Width = 900;
+    for (const auto& c : cases) {
+        g.win.Timer1.Enabled = g.win.Label4.Visible = c.running;
+        g.fPlaying = c.playing;
+        dialog = [&] { EXPECT_FALSE(g.win.Timer1.Enabled); g.settings.fSlippery = c.slippery; };
+        MnuConf_Click(g);
+        EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width), c.want) << &c - cases;
+    }
 }
 
 }  // namespace
