@@ -5,12 +5,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <chrono>
 
-#include "game/MainWindow.h"
+#include "BenchGame.h"
 #include "game/NewPuzzle.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
 #include "ui/BoardCanvas.h"
 
 namespace quilto {
@@ -40,37 +37,28 @@ const QImage& BigPicture() {
     return image;
 }
 
-struct RealClock : test::FakePlatform {
-    double Now() override {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+// The game, its canvas on a full-HD window, and the screen it paints into.
+struct PaintedGame : bench::BenchGame {
+    BoardCanvas canvas{g, [](PictureId) -> const QImage& { return BigPicture(); }};
+    QImage screen;
+
+    explicit PaintedGame(const Settings& s) : BenchGame(s, BigPicture().width(), BigPicture().height()) {
+        canvas.resize(1920, 1050);
+        screen = QImage(canvas.size(), QImage::Format_RGB32);
     }
 };
 
 void CreateAndPaint(benchmark::State& state, Settings s) {
     App();
-    RealClock fake;
-    GameState g(fake);
-    test::TempDir dir;
-    InitElements(g.win);
-    Form_Load(g, dir.AsAppDir());
-    Form_Resize(g, WindowState::Maximized, 1920 * 15, 1080 * 15);
-    fake.pictures["/pic.jpg"] = {BigPicture().width(), BigPicture().height()};
-    g.PicClip1 = fake.LoadPicture("/pic.jpg");
-    g.fPictureLoaded = true;
-    g.settings = s;
-
-    BoardCanvas canvas(g, [](PictureId) -> const QImage& { return BigPicture(); });
-    canvas.resize(1920, 1050);
-    QImage screen(canvas.size(), QImage::Format_RGB32);
-
+    PaintedGame game(s);
     for (auto _ : state) {
-        g.fSkipConfirm = true;
-        NewPuzzle(g);
-        canvas.Sync();
-        canvas.render(&screen);
-        benchmark::DoNotOptimize(screen.constBits());
+        game.g.fSkipConfirm = true;
+        NewPuzzle(game.g);
+        game.canvas.Sync();
+        game.canvas.render(&game.screen);
+        benchmark::DoNotOptimize(game.screen.constBits());
     }
-    state.counters["pieces"] = g.PieceCount;
+    state.counters["pieces"] = game.g.PieceCount;
 }
 
 void BM_CreateAndPaint65Sliding(benchmark::State& state) { CreateAndPaint(state, {65, 65, 3, false, true, false}); }
@@ -85,27 +73,15 @@ BENCHMARK(BM_CreateAndPaint10)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Repainting one exchanged pair on a 65 x 65 board.
 void BM_RepaintAfterExchange65(benchmark::State& state) {
     App();
-    RealClock fake;
-    GameState g(fake);
-    test::TempDir dir;
-    InitElements(g.win);
-    Form_Load(g, dir.AsAppDir());
-    Form_Resize(g, WindowState::Maximized, 1920 * 15, 1080 * 15);
-    fake.pictures["/pic.jpg"] = {6000, 4000};
-    g.PicClip1 = fake.LoadPicture("/pic.jpg");
-    g.fPictureLoaded = true;
-    g.fSkipConfirm = true;
-    g.settings = {65, 65, 3, false, false, false};
-    NewPuzzle(g);
-    BoardCanvas canvas(g, [](PictureId) -> const QImage& { return BigPicture(); });
-    canvas.resize(1920, 1050);
-    QImage screen(canvas.size(), QImage::Format_RGB32);
-    canvas.Sync();
-    const QRect piece = BoardCanvas::ToPixels(g.win.Image1[1].box).toAlignedRect();
+    PaintedGame game({65, 65, 3, false, false, false});
+    NewPuzzle(game.g);
+    game.canvas.Sync();
+    auto& pieces = game.g.win.Image1;
+    const QRect piece = BoardCanvas::ToPixels(pieces[1].box).toAlignedRect();
     for (auto _ : state) {
-        std::swap(g.win.Image1[1].Picture, g.win.Image1[2].Picture);
-        canvas.Sync();
-        canvas.render(&screen, piece.topLeft(), QRegion(piece.adjusted(-1, -1, 1, 1)));
+        std::swap(pieces[1].Picture, pieces[2].Picture);
+        game.canvas.Sync();
+        game.canvas.render(&game.screen, piece.topLeft(), QRegion(piece.adjusted(-1, -1, 1, 1)));
     }
 }
 BENCHMARK(BM_RepaintAfterExchange65)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -3,47 +3,21 @@
 // the number of pieces.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 
-#include "game/MainWindow.h"
+#include "BenchGame.h"
 #include "game/NewPuzzle.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
 
 namespace quilto {
 namespace {
 
-// A real clock, so that the irregular layout's time guard sees real time.
-struct ClockedPlatform : test::FakePlatform {
-    double Now() override {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
-};
-
-struct Game {
-    ClockedPlatform fake;
-    GameState g{fake};
-    test::TempDir dir;
-
-    explicit Game(Settings s) {
-        InitElements(g.win);
-        Form_Load(g, dir.AsAppDir());
-        Form_Resize(g, WindowState::Maximized, 1920 * 15, 1050 * 15);  // frame 28320 x 14870
-        fake.pictures["/pic.jpg"] = {6000, 4000};
-        g.PicClip1 = fake.LoadPicture("/pic.jpg");
-        g.fPictureLoaded = true;
-        g.fSkipConfirm = true;
-        g.settings = s;
-    }
-};
-
 void Create(benchmark::State& state, Settings s, bool saveSettings = true) {
-    Game game(s);
+    bench::BenchGame game(s);
     // Without a folder to write to, the settings file (and its flush to the
     // disk) drops out of the measurement.
     if (!saveSettings) game.g.AppDir = game.dir.AsAppDir() + "missing/";
     for (auto _ : state) {
+        game.g.fSkipConfirm = true;
         NewPuzzle(game.g);
         if (!game.g.fPlaying) state.SkipWithError("no puzzle was created");
         benchmark::DoNotOptimize(game.g.win.Image1.data());

@@ -7,22 +7,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "BenchGame.h"
 #include "game/Layout.h"
 #include "game/Neighbours.h"
 #include "game/Shuffle.h"
 #include "support/BoardFixture.h"
-#include "support/FakePlatform.h"
 
 namespace quilto {
 namespace {
 
-// The fake platform with a real monotonic clock, so the layout's time guard
-// sees real time as in the game.
-struct ClockedPlatform : test::FakePlatform {
-    double Now() override {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
-};
+using bench::ClockedPlatform;
 
 GameState& PrepareLayout(GameState& g, int side) {
     g.BoardWidth = 9000;
