@@ -43,6 +43,7 @@ Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup
 
     timer1_.setInterval(g_.win.Timer1.IntervalMs);
     g_.ShowConfiguration = [this] {
+        Sync();  // a paused timer stays paused while the dialog is open
         ConfigurationDialog()->ShowModal();
         Sync();
     };
