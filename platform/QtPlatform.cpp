@@ -24,6 +24,7 @@ QtPlatform::QtPlatform() {
 QtPlatform::~QtPlatform() = default;
 
 MsgResult QtPlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) {
+    BeforeEvents();
     QMessageBox box(owner_);
     box.setWindowTitle(QStringLiteral("Quilto"));
     box.setText(QString::fromStdString(text));
@@ -62,6 +63,7 @@ void QtPlatform::ShellOpen(const std::string& target, const std::string& working
 }
 
 std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
+    BeforeEvents();
     return QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDir), QString())
         .toStdString();
 }
@@ -102,7 +104,7 @@ const QImage& QtPlatform::Picture(PictureId id) const {
 }
 
 void QtPlatform::ProcessPendingEvents() {
-    if (beforePendingEvents_) beforePendingEvents_();
+    BeforeEvents();
     QCoreApplication::processEvents();
 }
 

@@ -23,9 +23,10 @@ public:
 
     // Dialogs and message boxes are centred on this window.
     void SetOwner(QWidget* owner) { owner_ = owner; }
-    // Runs before pending events are processed, so that the window can
-    // schedule the repaint of what the game has just changed.
-    void SetBeforePendingEvents(std::function<void()> f) { beforePendingEvents_ = std::move(f); }
+    // Runs whenever the window is about to process events in the middle of a
+    // game command (pending events, a message box, the file dialog), so that
+    // it can schedule the repaint of what the game has changed so far.
+    void SetBeforeEvents(std::function<void()> f) { beforeEvents_ = std::move(f); }
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override;
@@ -44,12 +45,16 @@ public:
     static constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
 
 private:
+    void BeforeEvents() const {
+        if (beforeEvents_) beforeEvents_();
+    }
+
     QPointer<QWidget> owner_;
     std::unique_ptr<QSoundEffect> sound_;
     std::unordered_map<PictureId, QImage> pictures_;
     PictureId nextId_ = 1;
     QElapsedTimer clock_;
-    std::function<void()> beforePendingEvents_;
+    std::function<void()> beforeEvents_;
 };
 
 // Loads Qt's own Spanish translations, so that standard buttons read

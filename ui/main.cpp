@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     quilto::Form1 form(g, QCoreApplication::applicationDirPath().toStdString(),
                        [&platform](quilto::PictureId id) -> const QImage& { return platform.Picture(id); });
     platform.SetOwner(&form);
-    platform.SetBeforePendingEvents([&form] { form.Sync(); });
+    platform.SetBeforeEvents([&form] { form.Sync(); });
     form.showMaximized();
     return QApplication::exec();
 }
