@@ -61,11 +61,15 @@ void CreateAndPaint(benchmark::State& state, Settings s) {
     state.counters["pieces"] = game.g.PieceCount;
 }
 
-void BM_CreateAndPaint65Sliding(benchmark::State& state) { CreateAndPaint(state, {65, 65, 3, false, true, false}); }
+void BM_CreateAndPaint65Sliding(benchmark::State& state) {
+    CreateAndPaint(state, {65, 65, 3, false, true, false});
+}
 void BM_CreateAndPaint65IrregularSliding(benchmark::State& state) {
     CreateAndPaint(state, {65, 65, 3, true, true, false});
 }
-void BM_CreateAndPaint10(benchmark::State& state) { CreateAndPaint(state, {10, 10, 3, false, false, false}); }
+void BM_CreateAndPaint10(benchmark::State& state) {
+    CreateAndPaint(state, {10, 10, 3, false, false, false});
+}
 BENCHMARK(BM_CreateAndPaint65Sliding)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CreateAndPaint65IrregularSliding)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CreateAndPaint10)->Unit(benchmark::kMillisecond)->UseRealTime();

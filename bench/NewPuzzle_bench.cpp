@@ -25,9 +25,15 @@ void Create(benchmark::State& state, Settings s, bool saveSettings = true) {
     state.counters["pieces"] = game.g.PieceCount;
 }
 
-void BM_Create65Regular(benchmark::State& state) { Create(state, {65, 65, 3, false, false, false}); }
-void BM_Create65RegularSliding(benchmark::State& state) { Create(state, {65, 65, 3, false, true, false}); }
-void BM_Create65IrregularSliding(benchmark::State& state) { Create(state, {65, 65, 3, true, true, false}); }
+void BM_Create65Regular(benchmark::State& state) {
+    Create(state, {65, 65, 3, false, false, false});
+}
+void BM_Create65RegularSliding(benchmark::State& state) {
+    Create(state, {65, 65, 3, false, true, false});
+}
+void BM_Create65IrregularSliding(benchmark::State& state) {
+    Create(state, {65, 65, 3, true, true, false});
+}
 BENCHMARK(BM_Create65Regular)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Create65RegularSliding)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Create65IrregularSliding)->Unit(benchmark::kMillisecond)->UseRealTime();

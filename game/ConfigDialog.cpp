@@ -9,10 +9,11 @@ namespace quilto {
 
 namespace {
 
-constexpr const char* kAskNewPuzzle =
-    "Para hacer efectivos los cambios tienes que empezar otro puzzle. Continuar?";
+constexpr const char* kAskNewPuzzle = "Para hacer efectivos los cambios tienes que empezar otro puzzle. Continuar?";
 
-std::string SizeText(int columns, int rows) { return std::to_string(columns) + "x" + std::to_string(rows); }
+std::string SizeText(int columns, int rows) {
+    return std::to_string(columns) + "x" + std::to_string(rows);
+}
 
 // How many irregular pieces a board of `product` units gives, roughly; the
 // band follows the columns in force, not the bar.
@@ -45,7 +46,9 @@ void ConfigDialog::SetCheck3(bool ticked) {
     Check3_Click();
 }
 
-void ConfigDialog::SetOption1(int index) { option1_ = std::clamp(index, 0, kOptionCount - 1); }
+void ConfigDialog::SetOption1(int index) {
+    option1_ = std::clamp(index, 0, kOptionCount - 1);
+}
 
 void ConfigDialog::Form_Activate() {
     const Settings& s = g_.settings;
@@ -74,9 +77,13 @@ void ConfigDialog::Check3_Click() {
         SetHScroll1(0, HScroll1(1));
 }
 
-void ConfigDialog::Check1_Click() { ShowCount(); }
+void ConfigDialog::Check1_Click() {
+    ShowCount();
+}
 
-void ConfigDialog::ShowSize() { label1_ = SizeText(HScroll1(0), HScroll1(1)); }
+void ConfigDialog::ShowSize() {
+    label1_ = SizeText(HScroll1(0), HScroll1(1));
+}
 
 void ConfigDialog::ShowCount() {
     int count = HScroll1(0) * HScroll1(1);

@@ -79,15 +79,15 @@ struct Timer {
 
 // The elements of the main window that the game drives.
 struct Window {
-    Element Label1;   // board frame
-    Element Image2;   // finished picture
-    Element Label3;   // busy caption
-    Element Label4;   // slippery-pieces bar
-    Element Shape1;   // selection frame / hint frame
-    Element Shape3;   // hint dot
-    Element Shape5;   // drop frame
-    Element Puente;   // scratch picture of an exchange
-    Element Vacio;    // the empty picture of the sliding board's slot
+    Element Label1;               // board frame
+    Element Image2;               // finished picture
+    Element Label3;               // busy caption
+    Element Label4;               // slippery-pieces bar
+    Element Shape1;               // selection frame / hint frame
+    Element Shape3;               // hint dot
+    Element Shape5;               // drop frame
+    Element Puente;               // scratch picture of an exchange
+    Element Vacio;                // the empty picture of the sliding board's slot
     std::vector<Element> Image1;  // [0] hidden template, [1..PieceCount] the board
     std::vector<Element> Shape2;  // [0] template of the misplaced marks
     std::vector<Box> Shape4;      // outlines of the irregular layout

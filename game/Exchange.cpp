@@ -45,7 +45,9 @@ bool Adjacent(const PieceEdges& a, const PieceEdges& b, double halfUnit) {
     return RightOf(a, b, halfUnit) || Below(a, b, halfUnit) || RightOf(b, a, halfUnit) || Below(b, a, halfUnit);
 }
 
-bool Adjacent(const Box& a, const Box& b, double halfUnit) { return Adjacent(EdgesOf(a), EdgesOf(b), halfUnit); }
+bool Adjacent(const Box& a, const Box& b, double halfUnit) {
+    return Adjacent(EdgesOf(a), EdgesOf(b), halfUnit);
+}
 
 void TestAdjacent(GameState& g, int a, int b) {
     g.fAdjacent = false;

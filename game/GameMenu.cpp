@@ -61,9 +61,13 @@ void LoadPictureFile(GameState& g, const std::string& path) {
     }
 }
 
-void MnuNew_Click(GameState& g) { NewPuzzle(g); }
+void MnuNew_Click(GameState& g) {
+    NewPuzzle(g);
+}
 
-void MnuLoad_Click(GameState& g) { ChoosePicture(g); }
+void MnuLoad_Click(GameState& g) {
+    ChoosePicture(g);
+}
 
 void MnuConf_Click(GameState& g) {
     Timer& timer = g.win.Timer1;

@@ -37,10 +37,10 @@ public:
                                    [](double v, const Entry& e) { return v < static_cast<double>(e.line); });
         while (it != entries_.end() && static_cast<double>(it->line) < hi) {
             const std::int64_t here = it->line;
-            const auto groupEnd = std::upper_bound(it, entries_.end(), here,
-                                                   [](std::int64_t v, const Entry& e) { return v < e.line; });
-            auto e = std::lower_bound(it, groupEnd, firstStart,
-                                      [](const Entry& x, std::int64_t v) { return x.from < v; });
+            const auto groupEnd =
+                std::upper_bound(it, entries_.end(), here, [](std::int64_t v, const Entry& e) { return v < e.line; });
+            auto e =
+                std::lower_bound(it, groupEnd, firstStart, [](const Entry& x, std::int64_t v) { return x.from < v; });
             for (; e != groupEnd && e->from < lastStart; ++e) visit(e->p);
             it = groupEnd;
         }
@@ -59,7 +59,8 @@ private:
 
 void NeighbourTable::Build(const std::vector<Element>& image1, int count, double halfUnit) {
     std::vector<PieceEdges> edges(static_cast<std::size_t>(count) + 1);
-    for (int p = 1; p <= count; ++p) edges[static_cast<std::size_t>(p)] = EdgesOf(image1.at(static_cast<std::size_t>(p)).box);
+    for (int p = 1; p <= count; ++p)
+        edges[static_cast<std::size_t>(p)] = EdgesOf(image1.at(static_cast<std::size_t>(p)).box);
 
     // Every touching pair has one element whose right or bottom edge meets
     // the other's left or top edge, so looking right and down from each

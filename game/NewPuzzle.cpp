@@ -168,8 +168,8 @@ void CutRegularBoard(GameState& g, const PictureFit& fit) {
     int c = 0, r = 0;
     for (int i = 1; i <= g.PieceCount; ++i) {
         Element e = g.win.NewFromTemplate(tmpl);
-        e.Picture = CutPiece(g, {g.PicClip1.id, ToInt32(c * fit.CellW + fit.OffX), ToInt32(r * fit.CellH + fit.OffY),
-                                 cutW, cutH});
+        e.Picture = CutPiece(
+            g, {g.PicClip1.id, ToInt32(c * fit.CellW + fit.OffX), ToInt32(r * fit.CellH + fit.OffY), cutW, cutH});
         e.box = {tmpl.box.Left + c * tmpl.box.Width, tmpl.box.Top + r * tmpl.box.Height, width, height};
         g.win.Image1.push_back(e);
         if (++c == s.Columns) {

@@ -14,7 +14,9 @@ struct OverflowError : std::range_error {
 };
 
 // Nearest whole number, halves to the even neighbour (banker's rounding).
-inline double RoundHalfEven(double x) { return std::nearbyint(x); }
+inline double RoundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
 inline std::int16_t ToInt16(double x) {
     const double r = RoundHalfEven(x);
@@ -30,6 +32,8 @@ inline std::int32_t ToInt32(double x) {
 }
 
 // The integer part of a value: its floor.
-inline double IntPart(double x) { return std::floor(x); }
+inline double IntPart(double x) {
+    return std::floor(x);
+}
 
 }  // namespace quilto

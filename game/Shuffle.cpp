@@ -1,7 +1,7 @@
 #include "game/Shuffle.h"
 
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -48,10 +48,9 @@ void ShuffleRegularSlide(GameState& g, ExchangeLog* log) {
     // 3 the piece below moves up, 4 the piece to the left moves right.
     std::vector<std::array<int, 4>> moves(static_cast<std::size_t>(count) + 1);
     for (int p = 1; p <= count; ++p)
-        moves[static_cast<std::size_t>(p)] = {p > columns ? p - columns : 0,
-                                               p % columns != 0 && p < count ? p + 1 : 0,
-                                               p <= count - columns ? p + columns : 0,
-                                               (p - 1) % columns != 0 ? p - 1 : 0};
+        moves[static_cast<std::size_t>(p)] = {p > columns ? p - columns : 0, p % columns != 0 && p < count ? p + 1 : 0,
+                                              p <= count - columns ? p + columns : 0,
+                                              (p - 1) % columns != 0 ? p - 1 : 0};
 
     const std::int64_t steps = WalkSteps(count, 1.7);
     for (std::int64_t k = 1; k <= steps; ++k) {

@@ -29,9 +29,15 @@ MsgResult QtPlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButto
     box.setWindowTitle(QStringLiteral("Quilto"));
     box.setText(QString::fromStdString(text));
     switch (icon) {
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
     }
     if (buttons == MsgButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -64,8 +70,7 @@ void QtPlatform::ShellOpen(const std::string& target, const std::string& working
 
 std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
     BeforeEvents();
-    return QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDir), QString())
-        .toStdString();
+    return QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDir), QString()).toStdString();
 }
 
 LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
@@ -95,7 +100,9 @@ LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
     return loaded;
 }
 
-void QtPlatform::ReleasePicture(PictureId id) { pictures_.erase(id); }
+void QtPlatform::ReleasePicture(PictureId id) {
+    pictures_.erase(id);
+}
 
 const QImage& QtPlatform::Picture(PictureId id) const {
     static const QImage none;
@@ -108,7 +115,9 @@ void QtPlatform::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
 
-double QtPlatform::Now() { return static_cast<double>(clock_.nsecsElapsed()) * 1e-9; }
+double QtPlatform::Now() {
+    return static_cast<double>(clock_.nsecsElapsed()) * 1e-9;
+}
 
 std::uint64_t QtPlatform::ClockSeed() {
     return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 6364136223846793005ULL +

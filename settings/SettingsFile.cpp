@@ -1,5 +1,8 @@
 #include "settings/SettingsFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -8,20 +11,13 @@
 #include <limits>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace quilto {
 namespace {
 
 // Label lines, in file order. "\xF3" is the Windows-1252 "ó".
 constexpr const char* kLabels[6] = {
-    "Columnas (1-50):",
-    "Filas (1-50):",
-    "Tipo de ajuste de imagen (1-4):",
-    "Piezas irregulares (T/F):",
-    "Desplazar piezas (T/F):",
-    "Piezas m\xF3viles (T/F):",
+    "Columnas (1-50):",          "Filas (1-50):",           "Tipo de ajuste de imagen (1-4):",
+    "Piezas irregulares (T/F):", "Desplazar piezas (T/F):", "Piezas m\xF3viles (T/F):",
 };
 
 // A number as the file holds it: the sign's place (space or minus), the
@@ -88,8 +84,7 @@ std::optional<std::int16_t> ParseInt16(std::string_view field) {
 }  // namespace
 
 std::string SettingsFileBytes(const Settings& s) {
-    const int values[6] = {s.Columns, s.Rows, s.FitMode, s.fIrregular ? 1 : 0, s.fSlide ? 1 : 0,
-                           s.fSlippery ? 1 : 0};
+    const int values[6] = {s.Columns, s.Rows, s.FitMode, s.fIrregular ? 1 : 0, s.fSlide ? 1 : 0, s.fSlippery ? 1 : 0};
     std::string out;
     for (int i = 0; i < 6; ++i) {
         out += kLabels[i];

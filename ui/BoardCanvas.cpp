@@ -7,7 +7,9 @@
 namespace quilto {
 namespace {
 
-QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 }  // namespace
 
@@ -87,8 +89,7 @@ void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
             if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size()) {
                 const PixelRect& src = g_.pictures[e.Picture];
                 const QImage& image = pictures_(src.source);
-                if (!image.isNull())
-                    p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
+                if (!image.isNull()) p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
             }
             if (e.Border) {
                 p.setPen(QPen(Qt::black, 0));

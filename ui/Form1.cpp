@@ -15,7 +15,9 @@
 #include "game/MainWindow.h"
 #include "ui/Form2.h"
 
-static void InitQuiltoResources() { Q_INIT_RESOURCE(quilto); }
+static void InitQuiltoResources() {
+    Q_INIT_RESOURCE(quilto);
+}
 
 namespace quilto {
 namespace {
@@ -50,7 +52,9 @@ Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup
     Sync();
 }
 
-Form1::~Form1() { g_.ShowConfiguration = nullptr; }
+Form1::~Form1() {
+    g_.ShowConfiguration = nullptr;
+}
 
 Form2* Form1::ConfigurationDialog() {
     if (!form2_) form2_ = new Form2(g_, this);
@@ -133,8 +137,8 @@ void Form1::Form_Resize() {
     }
     const auto units = static_cast<float>(BoardCanvas::kUnitsPerPixel);
     if (quilto::Form_Resize(g_, state, outer.width() * units, outer.height() * units))
-        QMetaObject::invokeMethod(this, [this] { setWindowState(windowState() | Qt::WindowMaximized); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
     Sync();
 }
 

@@ -31,11 +31,16 @@ double FitScale(const QWidget& dialog) {
         bool indicator;
     };
     const Caption captions[] = {
-        {"Idénticos.", 1095, true},        {"Tamaño:", 735, false},
-        {"Nº piezas:", 735, false},         {"Ajustar al recuadro.", 1695, true},
-        {"Superior / Izquierda.", 1815, true}, {"Parte central.", 1455, true},
-        {"Inferior / Derecha.", 1695, true},   {"Piezas de diferentes tamaños.", 2415, true},
-        {"Desplazar piezas.", 2175, true},  {"Piezas escurridizas.", 2055, true},
+        {"Idénticos.", 1095, true},
+        {"Tamaño:", 735, false},
+        {"Nº piezas:", 735, false},
+        {"Ajustar al recuadro.", 1695, true},
+        {"Superior / Izquierda.", 1815, true},
+        {"Parte central.", 1455, true},
+        {"Inferior / Derecha.", 1695, true},
+        {"Piezas de diferentes tamaños.", 2415, true},
+        {"Desplazar piezas.", 2175, true},
+        {"Piezas escurridizas.", 2055, true},
     };
     double scale = 1.0;
     for (const Caption& c : captions) {
@@ -96,7 +101,9 @@ Form2::Form2(GameState& g, QWidget* parent)
     Command1->setFocus();  // "Aceptar" has the focus the first time
 }
 
-int Form2::Pixels(int units) const { return static_cast<int>(units * scale_ / kUnitsPerPixel); }
+int Form2::Pixels(int units) const {
+    return static_cast<int>(units * scale_ / kUnitsPerPixel);
+}
 
 void Form2::Place(QWidget* w, int left, int top, int width, int height) const {
     w->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
@@ -158,8 +165,8 @@ void Form2::CreateControls() {
 }
 
 void Form2::SetTabOrder() {
-    const std::array<QWidget*, 12> order = {Command1, HScroll1[0], Check3,     Check1,     Check2,   Option1[0],
-                                            Option1[1], Option1[2], Option1[3], Check4, Command2, HScroll1[1]};
+    const std::array<QWidget*, 12> order = {Command1,   HScroll1[0], Check3,     Check1, Check2,   Option1[0],
+                                            Option1[1], Option1[2],  Option1[3], Check4, Command2, HScroll1[1]};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -229,7 +236,9 @@ void Form2::Command2_Click() {
     if (model_.Command2_Click()) done(Rejected);
 }
 
-void Form2::reject() { Command2_Click(); }
+void Form2::reject() {
+    Command2_Click();
+}
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     // Qt's horizontal scroll bars step down on Right and up on Left (their

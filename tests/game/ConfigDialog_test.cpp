@@ -12,7 +12,10 @@ struct ConfigDialogTest : ::testing::Test {
     GameState g{fake};
     ConfigDialog dlg{g};
 
-    void Open(Settings s) { g.settings = s; dlg.Form_Activate(); }  // shown with these settings in force
+    void Open(Settings s) {
+        g.settings = s;
+        dlg.Form_Activate();
+    }  // shown with these settings in force
 };
 
 TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForce) {
@@ -32,7 +35,10 @@ TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForc
 }
 
 TEST_F(ConfigDialogTest, AceptarRefusesByTheFirstRuleBrokenAndStoresNothing) {
-    const struct { Settings s; const char* message; } cases[] = {
+    const struct {
+        Settings s;
+        const char* message;
+    } cases[] = {
         {{4, 5, 3, true, false, false}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
         {{1, 2, 3, true, true, true}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
         {{2, 2, 3, true, false, false}, "El tamaño mínimo para jugar con piezas irregulares es de 3x3."},
@@ -54,7 +60,7 @@ TEST_F(ConfigDialogTest, AceptarRefusesByTheFirstRuleBrokenAndStoresNothing) {
 
 TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {
     g.fPictureLoaded = g.fPlaying = true;
-    Open({});  // 5 x 5 irregular pieces, fit 3
+    Open({});               // 5 x 5 irregular pieces, fit 3
     dlg.SetHScroll1(0, 8);  // both bars, being linked
     dlg.SetOption1(0);
     dlg.SetCheck4(true);

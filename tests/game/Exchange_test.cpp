@@ -22,14 +22,18 @@ TEST(SwapPiecesTest, SwappingTwiceOrWithItselfLeavesTheBoardAsItWas) {
 
 TEST(AdjacentTest, HandBuiltGeometriesInBothOrders) {
     // Against {0, 0, 100, 100}; the tolerance across an edge is half of unitWidth.
-    const struct { Box b; double unitWidth; bool adjacent; } cases[] = {
-        {{100, 0, 100, 100}, 100, true},    {{0, 100, 100, 100}, 100, true},     // shared edges
-        {{100, 40, 30, 20}, 100, true},     {{400, 0, 100, 100}, 100, false},    // shorter along the edge; far
-        {{100, 95, 100, 100}, 100, false},  {{95, 100, 100, 100}, 100, false},   // 5 units along
-        {{100, 94, 100, 100}, 100, true},   {{-94, 100, 100, 100}, 100, true},   // 6 units along
-        {{100, 100, 100, 100}, 100, false}, {{-100, -100, 100, 100}, 100, false},  // corners
-        {{149, 0, 100, 100}, 100, true},    {{150, 0, 100, 100}, 100, false},    // gap 49 / 50 of 50
-        {{0, 149, 100, 100}, 99, true},     {{0, 150, 100, 100}, 99, false},     // gap 49 / 50 of 49.5
+    const struct {
+        Box b;
+        double unitWidth;
+        bool adjacent;
+    } cases[] = {
+        {{100, 0, 100, 100}, 100, true},        {{0, 100, 100, 100}, 100, true},       // shared edges
+        {{100, 40, 30, 20}, 100, true},         {{400, 0, 100, 100}, 100, false},      // shorter along the edge; far
+        {{100, 95, 100, 100}, 100, false},      {{95, 100, 100, 100}, 100, false},     // 5 units along
+        {{100, 94, 100, 100}, 100, true},       {{-94, 100, 100, 100}, 100, true},     // 6 units along
+        {{100, 100, 100, 100}, 100, false},     {{-100, -100, 100, 100}, 100, false},  // corners
+        {{149, 0, 100, 100}, 100, true},        {{150, 0, 100, 100}, 100, false},      // gap 49 / 50 of 50
+        {{0, 149, 100, 100}, 99, true},         {{0, 150, 100, 100}, 99, false},       // gap 49 / 50 of 49.5
         {{-149.5f, 0, 100.5f, 100}, 100, false}};  // each side rounded, halves to even: a gap of 50
     BoardFixture f;
     f.MakeRegularBoard(2, 1);

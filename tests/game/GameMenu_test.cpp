@@ -24,7 +24,10 @@ struct GameMenuTest : ::testing::Test {
         Form_Load(g, dir.AsAppDir());
         Form_Resize(g, WindowState::Maximized, 9000 + 480, 6000 + 880);
         fake.pictures["/pics/a.png"] = {800, 600};
-        g.ShowConfiguration = [this] { ++dialogs; dialog(); };
+        g.ShowConfiguration = [this] {
+            ++dialogs;
+            dialog();
+        };
     }
 };
 
@@ -35,7 +38,11 @@ TEST_F(GameMenuTest, NuevoAsksForAPictureAndAfterItsDialogWasCancelledCreatesUna
     EXPECT_TRUE(fake.messages[0].icon == MsgIcon::Exclamation && dialogs == 1 && g.fPictureLoaded && !g.fPlaying);
     MnuNew_Click(g);
     // Then an accepted configuration that needs a new puzzle makes it without a question.
-    dialog = [this] { EXPECT_TRUE(g.fPlaying); g.settings = {6, 4, 1, false, false, false}; g.fSkipConfirm = true; };
+    dialog = [this] {
+        EXPECT_TRUE(g.fPlaying);
+        g.settings = {6, 4, 1, false, false, false};
+        g.fSkipConfirm = true;
+    };
     MnuConf_Click(g);
     EXPECT_TRUE(g.PieceCount == 24 && fake.messages.size() == 1 && !g.fSkipConfirm);
 }
@@ -52,17 +59,23 @@ TEST_F(GameMenuTest, ATextFileChosenAsPictureKeepsThePictureAndTheGame) {
 
 TEST_F(GameMenuTest, ConfigurationPausesTheSlipperyPiecesAndResumesThemAsTheSettingsAsk) {
     // Before the dialog: timer running, puzzle in play; then the slippery option; wanted: timer, bar, bar width.
-    const struct { bool running, playing, slippery; std::tuple<bool, bool, float> want; } cases[] = {
-        {true, true, true, {true, true, 900}},       // unchanged: the bar goes on from where it stood
-        {true, true, false, {false, false, 900}},    // switched off
-        {false, false, true, {false, false, 900}},   // no puzzle in play: nothing starts
-        {false, true, true, {true, true, 0}},        // switched on: the bar starts from nothing
+    const struct {
+        bool running, playing, slippery;
+        std::tuple<bool, bool, float> want;
+    } cases[] = {
+        {true, true, true, {true, true, 900}},      // unchanged: the bar goes on from where it stood
+        {true, true, false, {false, false, 900}},   // switched off
+        {false, false, true, {false, false, 900}},  // no puzzle in play: nothing starts
+        {false, true, true, {true, true, 0}},       // switched on: the bar starts from nothing
     };
     g.win.Label4.box.Width = 900;
     for (const auto& c : cases) {
         g.win.Timer1.Enabled = g.win.Label4.Visible = c.running;
         g.fPlaying = c.playing;
-        dialog = [&] { EXPECT_FALSE(g.win.Timer1.Enabled); g.settings.fSlippery = c.slippery; };
+        dialog = [&] {
+            EXPECT_FALSE(g.win.Timer1.Enabled);
+            g.settings.fSlippery = c.slippery;
+        };
         MnuConf_Click(g);
         EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width), c.want) << &c - cases;
     }

@@ -25,7 +25,9 @@ std::vector<std::array<int, 4>> UnitRects(const GameState& g) {
 }
 
 // Tall blocks, strips, squares, dominoes, singles: the order they are laid in.
-int Rank(int w, int h) { return w * h == 6 ? 0 : w * h == 3 ? 1 : w * h == 4 ? 2 : w * h == 2 ? 3 : 4; }
+int Rank(int w, int h) {
+    return w * h == 6 ? 0 : w * h == 3 ? 1 : w * h == 4 ? 2 : w * h == 2 ? 3 : 4;
+}
 
 TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
     // From one unit (a single piece, also the empty slot) up. The fake clock stands
@@ -58,9 +60,10 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
 
 TEST(LayoutTest, OneStateThroughBoardsOfEverySize) {
     const int table[][6] = {// N, tall, strips, squares, dominoes, PieceCount
-        {3, 0, 0, 0, 2, 7}, {4, 0, 0, 0, 4, 12}, {5, 0, 1, 1, 6, 14}, {8, 1, 4, 4, 12, 27}, {10, 3, 6, 6, 16, 39},
-        {20, 13, 16, 16, 36, 219}, {50, 43, 46, 46, 96, 1959}, {65, 58, 61, 61, 126, 3504}, {2, 0, 0, 0, 0, 4},
-        {1, 0, 0, 0, 0, 1}, {9, 2, 5, 5, 14, 32}, {7, 0, 3, 3, 10, 24}};
+                            {3, 0, 0, 0, 2, 7},         {4, 0, 0, 0, 4, 12},         {5, 0, 1, 1, 6, 14},
+                            {8, 1, 4, 4, 12, 27},       {10, 3, 6, 6, 16, 39},       {20, 13, 16, 16, 36, 219},
+                            {50, 43, 46, 46, 96, 1959}, {65, 58, 61, 61, 126, 3504}, {2, 0, 0, 0, 0, 4},
+                            {1, 0, 0, 0, 0, 1},         {9, 2, 5, 5, 14, 32},        {7, 0, 3, 3, 10, 24}};
     test::BoardFixture f(1, 6000, 4500);  // Shape4 must shrink and grow with the count
     f.g.win.Label1.box.Width = 3000;      // the frame as an earlier board left it
     for (const auto& row : table) {

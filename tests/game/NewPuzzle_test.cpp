@@ -48,7 +48,7 @@ struct NewPuzzleTest : ::testing::Test {
 
 TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     g.AppDir = dir.AsAppDir();
-    g.win.Label4.box.Width = 900;  // the slippery bar as an earlier game left it
+    g.win.Label4.box.Width = 900;                                       // the slippery bar as an earlier game left it
     fake.onPendingEvents = [&] { EXPECT_TRUE(g.win.Label3.Visible); };  // "CREANDO PUZZLE..." shown first
     Start(700, 700, {7, 7, 1, false, false, true});
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
@@ -77,7 +77,11 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
 // A 3 x 2 board on the 1.5 frame has square cells of 3000 units; its last
 // piece lies in column 2, row 1.
 TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
-    const struct { int w, h; std::int16_t cols, rows, mode; PixelRect whole, last; } cases[] = {
+    const struct {
+        int w, h;
+        std::int16_t cols, rows, mode;
+        PixelRect whole, last;
+    } cases[] = {
         // Narrower: the full width, a band of 666.67 px at the top, centre or bottom.
         {1000, 1000, 3, 2, 2, {1, 0, 0, 1000, 667}, {1, 667, 333, 333, 333}},
         {1000, 1000, 3, 2, 3, {1, 0, 167, 1000, 667}, {1, 667, 500, 333, 333}},
@@ -104,7 +108,8 @@ TEST_F(NewPuzzleTest, IrregularPiecesCutTheUnitsTheyCover) {
     for (int k = 1; k <= 12; ++k) {
         const Box& s = g.win.Shape4[k - 1];
         EXPECT_EQ(PieceRect(k), (PixelRect{1, 100 + int((s.Left - 120) / 15), int((s.Top - 120) / 15),
-                                           int(s.Width / 15), int(s.Height / 15)})) << k;
+                                           int(s.Width / 15), int(s.Height / 15)}))
+            << k;
     }
 }
 
@@ -116,14 +121,20 @@ TEST_F(NewPuzzleTest, BoardTooLargeOpensTheDialogAndRetriesIfAccepted) {
     // Pieces under one screen pixel (65 rows on 600 units); the dialog, which
     // must find no board left, is accepted with a smaller one.
     g.BoardHeight = 600;
-    g.ShowConfiguration = [&] { g.settings = {4, 4, 1, false, false, false}; g.fSkipConfirm = NoBoard(); };
+    g.ShowConfiguration = [&] {
+        g.settings = {4, 4, 1, false, false, false};
+        g.fSkipConfirm = NoBoard();
+    };
     Start(4000, 4000, {65, 65, 1, false, false, false});
     EXPECT_EQ(fake.MessageTexts().back(), "El tamaño del tablero (65x65" + kTooLarge);
     EXPECT_TRUE(fake.messages.size() == 2 && g.PieceCount == 16 && g.fPlaying && !g.fSkipConfirm);
 }
 
 TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
-    const struct { Settings s; std::string message; } cases[] = {
+    const struct {
+        Settings s;
+        std::string message;
+    } cases[] = {
         {{0, 5, 3, false, false, false}, "El tamaño del tablero (5x0" + kTooLarge},
         {{5, 66, 3, false, false, false}, "El tamaño del tablero (66x5" + kTooLarge},
         {{4, 5, 3, true, false, false}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},

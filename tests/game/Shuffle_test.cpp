@@ -21,12 +21,12 @@ struct Case {
 
 TEST(ShuffleTest, EveryKindReplaysBackHomeAndSlidesOnlyIntoTheEmptySlot) {
     const Case cases[] = {
-        {7, 5, false, false, 0, 70},  {0, 12, false, true, 0, 118},  // free exchanges, twice the piece count
-        {2, 2, true, false, 0, 10},   {3, 3, true, false, 0, 41},    {4, 4, true, false, 0, 111},
-        {5, 5, true, false, 0, 237},  {10, 10, true, false, 0, 2511}, {4, 3, true, false, 0, 68},
-        {1, 5, true, false, 0, 15},   {5, 1, true, false, 0, 15},     {1, 1, true, false, 0, 0},
-        {2, 4, true, true, 1, 22},    {4, 5, true, true, 1, 89},      {5, 6, true, true, 1, 164},
-        {0, 1, true, true, 0, 0},     {0, 9, true, true, 0, 181},     {0, 65, true, true, 0, 207417}};
+        {7, 5, false, false, 0, 70}, {0, 12, false, true, 0, 118},  // free exchanges, twice the piece count
+        {2, 2, true, false, 0, 10},  {3, 3, true, false, 0, 41},     {4, 4, true, false, 0, 111},
+        {5, 5, true, false, 0, 237}, {10, 10, true, false, 0, 2511}, {4, 3, true, false, 0, 68},
+        {1, 5, true, false, 0, 15},  {5, 1, true, false, 0, 15},     {1, 1, true, false, 0, 0},
+        {2, 4, true, true, 1, 22},   {4, 5, true, true, 1, 89},      {5, 6, true, true, 1, 164},
+        {0, 1, true, true, 0, 0},    {0, 9, true, true, 0, 181},     {0, 65, true, true, 0, 207417}};
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << k.columns << "x" << k.rows << (k.irregular ? " irregular" : ""));
         BoardFixture f(static_cast<std::uint64_t>(k.rows));

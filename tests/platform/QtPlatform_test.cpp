@@ -1,6 +1,10 @@
 // The Qt platform layer, offscreen, and the files that lie beside the program:
 // pictures through Qt's readers, refusals, releasing pixels, the Spanish
 // standard buttons, the sample pictures and the sound cues.
+#include "platform/QtPlatform.h"
+
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QDialogButtonBox>
@@ -8,15 +12,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/resource.h>
-
-#include "platform/QtPlatform.h"
 
 using namespace quilto;
 
 // A well-formed PNG header promising width x height RGB pixels, then a few rows only.
 static QByteArray PngClaiming(quint32 width, quint32 height) {
-    auto be32 = [](quint32 v) { QByteArray b(4, '\0'); qToBigEndian(v, b.data()); return b; };
+    auto be32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToBigEndian(v, b.data());
+        return b;
+    };
     auto chunk = [&be32](const char* kind, const QByteArray& data) {
         const QByteArray body = QByteArray(kind, 4) + data;
         quint32 crc = 0xFFFFFFFFu;  // a wrong CRC alone would have the file refused
@@ -32,8 +37,9 @@ static QByteArray PngClaiming(quint32 width, quint32 height) {
 }
 
 // Qt reads GIF but cannot write it: a 3 x 2 picture of one colour, made by hand.
-const char kGifBytes[] = "GIF89a\x03\x00\x02\x00\x80\x00\x00\xc8\x1e\x28\x00\x00\x00,\x00\x00\x00\x00\x03\x00\x02\x00"
-                        "\x00\x02\x04\x04\x00\x00\x05\x00;";
+const char kGifBytes[] =
+    "GIF89a\x03\x00\x02\x00\x80\x00\x00\xc8\x1e\x28\x00\x00\x00,\x00\x00\x00\x00\x03\x00\x02\x00"
+    "\x00\x02\x04\x04\x00\x00\x05\x00;";
 const QByteArray kGif(kGifBytes, sizeof kGifBytes - 1);
 
 class QtPlatformTest : public QObject {
@@ -50,14 +56,22 @@ class QtPlatformTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); InstallSpanishTranslations(*qApp); }
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        InstallSpanishTranslations(*qApp);
+    }
 
     // A name that says one format while the file holds another still loads.
     void loadsEveryFormatWithItsSize() {
         const QImage picture = QImage::fromData(kGif);
-        for (auto [format, name] : {std::pair{"png", "cigüeña.png"}, {"jpeg", "montaña.jpg"}, {"bmp", "años.bmp"},
-                                    {"webp", "pingüino.webp"}, {"tiff", "árbol.tif"}, {"gif", "canción.gif"},
-                                    {"jpeg", "foto.png"}, {"png", "sin_extension"}}) {
+        for (auto [format, name] : {std::pair{"png", "cigüeña.png"},
+                                    {"jpeg", "montaña.jpg"},
+                                    {"bmp", "años.bmp"},
+                                    {"webp", "pingüino.webp"},
+                                    {"tiff", "árbol.tif"},
+                                    {"gif", "canción.gif"},
+                                    {"jpeg", "foto.png"},
+                                    {"png", "sin_extension"}}) {
             QByteArray bytes;
             QBuffer buffer(&bytes);
             if (qstrcmp(format, "gif") == 0)
@@ -75,7 +89,11 @@ private slots:
         QCOMPARE(Load("notas.txt", "Esto no es una imagen.\n").status, LoadStatus::NotAPicture);
         QCOMPARE(Load("vacio.png", {}).status, LoadStatus::NotAPicture);
         // Gigapixels are refused from the header alone, before pixel memory is taken.
-        auto peakKb = [] { rusage usage{}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
+        auto peakKb = [] {
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            return usage.ru_maxrss;
+        };
         const long before = peakKb();
         QCOMPARE(Load("enorme.png", PngClaiming(60000, 60000)).status, LoadStatus::NotAPicture);
         QVERIFY2(peakKb() - before < 256 * 1024, "pixel memory was taken for a refused picture");
@@ -92,7 +110,8 @@ private slots:
 
     void standardButtonsReadSpanish() {
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
-        for (auto [which, text] : {std::pair{QDialogButtonBox::Ok, "Aceptar"}, {QDialogButtonBox::Cancel, "Cancelar"},
+        for (auto [which, text] : {std::pair{QDialogButtonBox::Ok, "Aceptar"},
+                                   {QDialogButtonBox::Cancel, "Cancelar"},
                                    {QDialogButtonBox::Open, "Abrir"}})
             QCOMPARE(box.button(which)->text().remove(QLatin1Char('&')), QString::fromLatin1(text));
     }

@@ -27,9 +27,10 @@ TEST(SettingsFile, WritesTheExactBytesAndReadsThemBack) {
     const std::string path = dir.File("Quilto.ini");
     ASSERT_TRUE(SaveSettings(kDefaults, path));
     // "ó" is the single Windows-1252 byte F3; every line ends in CR LF.
-    EXPECT_EQ(ReadBytes(path),
-              "Columnas (1-50):\r\n 5 \r\nFilas (1-50):\r\n 5 \r\nTipo de ajuste de imagen (1-4):\r\n 3 \r\n"
-              "Piezas irregulares (T/F):\r\n 1 \r\nDesplazar piezas (T/F):\r\n 0 \r\nPiezas m\xF3viles (T/F):\r\n 0 \r\n");
+    EXPECT_EQ(
+        ReadBytes(path),
+        "Columnas (1-50):\r\n 5 \r\nFilas (1-50):\r\n 5 \r\nTipo de ajuste de imagen (1-4):\r\n 3 \r\n"
+        "Piezas irregulares (T/F):\r\n 1 \r\nDesplazar piezas (T/F):\r\n 0 \r\nPiezas m\xF3viles (T/F):\r\n 0 \r\n");
 
     // Two saves are byte-identical and leave no scratch file behind.
     const std::string first = ReadBytes(path);
@@ -64,10 +65,10 @@ TEST(SettingsFile, AnyFailureGivesAllSixDefaults) {
     std::string afterLine7 = good;
     for (int line = 0; line < 5; ++line) afterLine7.erase(afterLine7.rfind("\r\n", afterLine7.size() - 3) + 2);
     const std::string broken[] = {
-        afterLine7,                                         // short, although three values were read
-        WithReplaced(good, " 9 ", " 70000 "),               // outside 16 bits
-        WithReplaced(good, " 8 ", " ocho "),                // letters where a number belongs
-        WithReplaced(good, "Filas", "Filas, o sea"),        // a comma in a label shifts every field
+        afterLine7,                                   // short, although three values were read
+        WithReplaced(good, " 9 ", " 70000 "),         // outside 16 bits
+        WithReplaced(good, " 8 ", " ocho "),          // letters where a number belongs
+        WithReplaced(good, "Filas", "Filas, o sea"),  // a comma in a label shifts every field
         "",
     };
     for (const std::string& bytes : broken) {

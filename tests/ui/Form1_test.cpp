@@ -1,5 +1,7 @@
 // The main window, offscreen: start-up, menu, layout, and a board painted
 // from a real picture.
+#include "ui/Form1.h"
+
 #include <QAction>
 #include <QImage>
 #include <QMenuBar>
@@ -12,7 +14,6 @@
 #include "platform/QtPlatform.h"
 #include "settings/SettingsFile.h"
 #include "support/FakePlatform.h"
-#include "ui/Form1.h"
 
 using namespace quilto;
 
@@ -23,7 +24,9 @@ const QImage& NoPicture(PictureId) {
     return none;
 }
 
-QColor CellColour(int index) { return QColor::fromHsv((index * 47) % 360, 200, 120 + (index * 31) % 120); }
+QColor CellColour(int index) {
+    return QColor::fromHsv((index * 47) % 360, 200, 120 + (index * 31) % 120);
+}
 
 // A picture of cols x rows flat cells, each of its own colour.
 QImage CellPicture(int cols, int rows, int cell) {
@@ -66,8 +69,11 @@ void Form1Test::startUpMenuAndCaption() {
     const QList<QAction*> menus = form.menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus[0]->text() + menus[1]->text(), QString("JuegoAyuda"));
-    const std::pair<QAction*, QString> items[] = {{form.MnuNew, "Nuevo"}, {form.MnuLoad, "Cargar imagen"},
-        {form.MnuConf, "Configuración"}, {form.MnuHow, "Como Jugar"}, {form.MnuInfo, "Acerca de..."}};
+    const std::pair<QAction*, QString> items[] = {{form.MnuNew, "Nuevo"},
+                                                  {form.MnuLoad, "Cargar imagen"},
+                                                  {form.MnuConf, "Configuración"},
+                                                  {form.MnuHow, "Como Jugar"},
+                                                  {form.MnuInfo, "Acerca de..."}};
     for (const auto& [action, text] : items) QCOMPARE(action->text(), text);
     QCOMPARE(form.MnuNew->shortcut(), QKeySequence(Qt::Key_F2));
     QCOMPARE(form.MnuLoad->shortcut(), QKeySequence(Qt::Key_F3));
@@ -133,7 +139,10 @@ void Form1Test::boardIsPaintedFromThePicture() {
         const QColor seen = shot.pixelColor((r.center() * dpr).toPoint());
         const QColor want = CellColour(g.PieceAt[p] - 1);
         QVERIFY2(Near(seen, want), qPrintable(QString("position %1 shows %2, piece %3 is %4")
-                                                  .arg(p).arg(seen.name()).arg(g.PieceAt[p]).arg(want.name())));
+                                                  .arg(p)
+                                                  .arg(seen.name())
+                                                  .arg(g.PieceAt[p])
+                                                  .arg(want.name())));
     }
     // The finished picture stays hidden during play, the busy caption is gone.
     QVERIFY(!g.win.Image2.Visible && !g.win.Label3.Visible);

@@ -1,26 +1,31 @@
 // The configuration dialog, offscreen, driven the way the player drives it:
 // the keyboard, the live labels, the close box and a refused "Aceptar". The
 // rules behind the controls are tested on the toolkit-free model.
+#include "ui/Form2.h"
+
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
 #include "support/FakePlatform.h"
-#include "ui/Form2.h"
 
 struct Fixture {
     quilto::test::FakePlatform platform;
     quilto::GameState g{platform};
     quilto::Form2 form{g, nullptr};
 
-    template <typename W = QWidget> W* Get(const char* name) { return form.findChild<W*>(QLatin1String(name)); }
+    template <typename W = QWidget>
+    W* Get(const char* name) {
+        return form.findChild<W*>(QLatin1String(name));
+    }
     QString Text(const char* label) { return Get<QLabel>(label)->text(); }
     void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
 
     // Opens the dialog modally and runs `interact` inside it; true when that
     // hid the dialog, which is otherwise hidden afterwards to go on.
-    template <typename F> bool RunModal(F interact) {
+    template <typename F>
+    bool RunModal(F interact) {
         bool stayedOpen = false;
         QTimer::singleShot(0, &form, [&] {
             interact();
