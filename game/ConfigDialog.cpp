@@ -52,10 +52,13 @@ void ConfigDialog::SetOption1(int index) {
 
 void ConfigDialog::Form_Activate() {
     const Settings& s = g_.settings;
-    label1_ = SizeText(s.Columns, s.Rows);
-    SetCheck3(s.Columns == s.Rows);
-    SetHScroll1(0, s.Columns);
-    SetHScroll1(1, s.Rows);
+    // Sizes only a hand-edited file can hold show as the nearest valid ones.
+    const int columns = std::clamp<int>(s.Columns, kBarMin, kBarMax);
+    const int rows = std::clamp<int>(s.Rows, kBarMin, kBarMax);
+    label1_ = SizeText(columns, rows);
+    SetCheck3(columns == rows);
+    SetHScroll1(0, columns);
+    SetHScroll1(1, rows);
     SetOption1(s.FitMode - 1);
     SetCheck1(s.fIrregular);
     SetCheck2(s.fSlide);

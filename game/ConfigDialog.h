@@ -64,7 +64,8 @@ private:
     Settings SettingsFromControls() const;
 
     GameState& g_;
-    std::array<std::int16_t, 2> bars_{kBarMin, kBarMin};
+    // No value yet, so that the first opening always fills the labels.
+    std::array<std::int16_t, 2> bars_{0, 0};
     bool check1_ = false;
     bool check2_ = false;
     bool check3_ = false;

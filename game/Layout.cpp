@@ -28,13 +28,6 @@ BlockCounts CountBlocks(int n) {
     return k;
 }
 
-// Whole units come off until the size rounds to whole pixels (15 window
-// units each).
-double SnapToPixels(double unit) {
-    while (std::fmod(RoundHalfEven(unit), 15.0) != 0.0) unit -= 1.0;
-    return unit;
-}
-
 // One run over the unit grid: the big pieces at random places, then the
 // singles in the gaps. Pieces are numbered in the order they are laid.
 class Layer {
@@ -168,8 +161,8 @@ void BuildMixedLayout(GameState& g) {
     frame.Height = static_cast<float>(g.BoardHeight);
     frame.Width = static_cast<float>(g.BoardWidth);
     g.GridSize = static_cast<std::int16_t>(n);
-    g.UnitWidth = SnapToPixels(static_cast<double>(frame.Width) / n);
-    g.UnitHeight = SnapToPixels(static_cast<double>(frame.Height) / n);
+    g.UnitWidth = LowerToWholePixels(static_cast<double>(frame.Width) / n);
+    g.UnitHeight = LowerToWholePixels(static_cast<double>(frame.Height) / n);
 
     const BlockCounts counts = CountBlocks(n);
     // Singles plus big pieces.

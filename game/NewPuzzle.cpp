@@ -143,14 +143,8 @@ void SnapTemplateToPixels(GameState& g, double cellAspect) {
     RequireVisibleSize(cell.Width, cell.Height);
 
     if (ToInt32(cell.Height) % 15 == 0) return;
-    // Fifteen steps always reach a multiple of 15 unless the height is too
-    // large for a step of one unit to register.
-    int steps = 0;
-    do {
-        if (++steps > 15) throw OverflowError();
-        cell.Height -= 1;
-        cell.Width = static_cast<float>(cell.Height * cellAspect);
-    } while (ToInt32(cell.Height) % 15 != 0);
+    cell.Height = LowerToWholePixels(cell.Height);
+    cell.Width = static_cast<float>(cell.Height * cellAspect);
     Box& frame = g.win.Label1.box;
     frame.Height = s.Rows * cell.Height;
     frame.Width = s.Columns * cell.Width;

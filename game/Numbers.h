@@ -31,6 +31,20 @@ inline std::int32_t ToInt32(double x) {
     return static_cast<std::int32_t>(r);
 }
 
+// Lowers a size by whole window units until it rounds to whole pixels (a
+// multiple of 15 units). A size ending in .5 rounds to even numbers only, so
+// this can take up to 29 steps. A size too large for one unit to register, or
+// not a number, is an overflow.
+template <typename T>
+T LowerToWholePixels(T size) {
+    while (std::fmod(RoundHalfEven(size), 15.0) != 0.0) {
+        const T before = size;
+        size -= 1;
+        if (!std::isfinite(size) || size == before) throw OverflowError();
+    }
+    return size;
+}
+
 // The integer part of a value: its floor.
 inline double IntPart(double x) {
     return std::floor(x);

@@ -19,6 +19,12 @@ struct ConfigDialogTest : ::testing::Test {
 };
 
 TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForce) {
+    Open({1, 1, 2, false, false, false});  // the first opening fills the labels even for 1 x 1
+    EXPECT_TRUE(dlg.Label1() == "1x1" && dlg.Label3() == "1" && dlg.Check3());
+    Open({0, -3, 2, false, false, false});  // sizes of a hand-edited file show as the nearest valid
+    EXPECT_TRUE(dlg.Label1() == "1x1" && dlg.HScroll1(0) == 1 && dlg.Check3());
+    Open({70, 80, 2, false, false, false});
+    EXPECT_TRUE(dlg.Label1() == "65x65" && dlg.Label3() == "4225" && dlg.Check3());
     Open({6, 4, 2, false, false, false});
     EXPECT_TRUE(dlg.Label1() == "6x4" && dlg.Label3() == "24" && !dlg.Check3());
     Open({7, 4, 3, false, false, false});

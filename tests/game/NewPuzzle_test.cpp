@@ -76,6 +76,15 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
 
 // A 3 x 2 board on the 1.5 frame has square cells of 3000 units; its last
 // piece lies in column 2, row 1.
+TEST_F(NewPuzzleTest, CellsEndingInAHalfAreLoweredToAnEvenMultipleOfFifteen) {
+    // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
+    g.BoardHeight = 14870;
+    g.win.Label1.box.Height = 14870;
+    Start(500, 400, {5, 4, 1, false, false, false});
+    EXPECT_TRUE(g.fPlaying);
+    EXPECT_EQ(g.win.Image1[0].box.Height, 3690.5f);
+}
+
 TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
     const struct {
         int w, h;
