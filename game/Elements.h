@@ -10,6 +10,9 @@
 
 namespace quilto {
 
+// Window units in one pixel at 96 dots per inch.
+inline constexpr int kUnitsPerPixel = 15;
+
 struct Box {
     float Left = 0, Top = 0, Width = 0, Height = 0;
     friend bool operator==(const Box&, const Box&) = default;

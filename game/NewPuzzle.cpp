@@ -13,8 +13,6 @@
 namespace quilto {
 namespace {
 
-constexpr float kScreenPixel = 15.0f;  // window units in one pixel at 96 dpi
-
 // A piece would be smaller than one pixel of the picture or of the screen.
 struct BoardTooLarge {};
 
@@ -84,7 +82,7 @@ PictureHandle CutPiece(GameState& g, const PixelRect& wanted) {
 }
 
 void RequireVisibleSize(float width, float height) {
-    if (width < kScreenPixel || height < kScreenPixel) throw BoardTooLarge{};
+    if (width < kUnitsPerPixel || height < kUnitsPerPixel) throw BoardTooLarge{};
 }
 
 // "CREANDO PUZZLE..." centred on the frame, on the screen before the work.

@@ -69,7 +69,7 @@ private:
 // Letters, an empty field or an oversized value are failures.
 std::optional<std::int16_t> ParseInt16(std::string_view field) {
     while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-    if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+    if (field.size() > 1 && field[0] == '+' && field[1] != '-') field.remove_prefix(1);
     if (field.empty()) return std::nullopt;
     long value = 0;
     const char* first = field.data();
@@ -120,7 +120,7 @@ Settings LoadSettings(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Settings{};
     // The file is a dozen short lines; anything far larger is not ours.
-    constexpr std::streamsize kMaxBytes = 1 << 20;
+    constexpr std::streamsize kMaxBytes = 1 << 16;
     std::string bytes(static_cast<std::size_t>(kMaxBytes), '\0');
     in.read(bytes.data(), kMaxBytes);
     bytes.resize(static_cast<std::size_t>(in.gcount()));

@@ -20,7 +20,8 @@ BoardCanvas::BoardCanvas(const GameState& g, PictureLookup pictures, QWidget* pa
 }
 
 QRectF BoardCanvas::ToPixels(const Box& b) {
-    return {b.Left / kUnitsPerPixel, b.Top / kUnitsPerPixel, b.Width / kUnitsPerPixel, b.Height / kUnitsPerPixel};
+    constexpr double unit = kUnitsPerPixel;
+    return {b.Left / unit, b.Top / unit, b.Width / unit, b.Height / unit};
 }
 
 std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {

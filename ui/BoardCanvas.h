@@ -22,7 +22,6 @@ public:
     void Sync();
 
     // Window units to this widget's logical pixels.
-    static constexpr double kUnitsPerPixel = 15.0;
     static QRectF ToPixels(const Box& b);
 
 protected:

@@ -135,7 +135,7 @@ void Form1::Form_Resize() {
             setGeometry(avail.marginsRemoved(frame));
         }
     }
-    const auto units = static_cast<float>(BoardCanvas::kUnitsPerPixel);
+    const auto units = static_cast<float>(kUnitsPerPixel);
     if (quilto::Form_Resize(g_, state, outer.width() * units, outer.height() * units))
         QMetaObject::invokeMethod(
             this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);

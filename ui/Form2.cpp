@@ -15,8 +15,6 @@ namespace quilto {
 
 namespace {
 
-constexpr double kUnitsPerPixel = 15.0;
-
 // The boxes were drawn for a compact dialog font. With a wider one the whole
 // dialog grows evenly, just enough for the longest caption to fit its box.
 double FitScale(const QWidget& dialog) {
@@ -45,7 +43,7 @@ double FitScale(const QWidget& dialog) {
     double scale = 1.0;
     for (const Caption& c : captions) {
         const int need = fm.horizontalAdvance(QString::fromUtf8(c.text)) + (c.indicator ? indicator : 2);
-        scale = std::max(scale, need / (c.boxUnits / kUnitsPerPixel));
+        scale = std::max(scale, need * kUnitsPerPixel / static_cast<double>(c.boxUnits));
     }
     return scale;
 }
