@@ -73,6 +73,8 @@ struct Element {
     std::string Caption;
     float FontPoints = 0;
     bool Bold = false;
+
+    friend bool operator==(const Element&, const Element&) = default;
 };
 
 struct Timer {

@@ -25,7 +25,9 @@ QtPlatform::~QtPlatform() = default;
 
 MsgResult QtPlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) {
     BeforeEvents();
-    QMessageBox box(owner_);
+    // Over a modal dialog (the configuration), the box belongs to the dialog.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal ? modal : owner_.data());
     box.setWindowTitle(QStringLiteral("Quilto"));
     box.setText(QString::fromStdString(text));
     switch (icon) {

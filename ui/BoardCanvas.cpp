@@ -40,7 +40,7 @@ void BoardCanvas::Snapshot(std::vector<Seen>& out) const {
     const Window& w = g_.win;
     out.clear();
     auto add = [&](const Element& e) {
-        Seen s{e.box, {}, e.Z, e.Visible, e.Border};
+        Seen s{e, {}};
         if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size())
             s.picture = g_.pictures[e.Picture];
         out.push_back(s);
@@ -62,8 +62,8 @@ void BoardCanvas::Sync() {
             if (now[i] == seen_[i]) continue;
             // A change of z-order or a box may uncover what lies behind the
             // old box, so both boxes are repainted.
-            dirty += ToPixels(seen_[i].box).toAlignedRect().adjusted(-1, -1, 1, 1);
-            dirty += ToPixels(now[i].box).toAlignedRect().adjusted(-1, -1, 1, 1);
+            dirty += ToPixels(seen_[i].look.box).toAlignedRect().adjusted(-1, -1, 1, 1);
+            dirty += ToPixels(now[i].look.box).toAlignedRect().adjusted(-1, -1, 1, 1);
         }
         if (!dirty.isEmpty()) update(dirty);
     }
@@ -93,9 +93,11 @@ void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
                 if (!image.isNull()) p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
             }
             if (e.Border) {
+                // One device pixel wide, inside the box on every side.
+                const qreal px = 1 / p.device()->devicePixelRatioF();
                 p.setPen(QPen(Qt::black, 0));
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(r.adjusted(0, 0, -1, -1));
+                p.drawRect(r.adjusted(0, 0, -px, -px));
             }
             break;
         }

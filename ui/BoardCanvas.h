@@ -30,11 +30,8 @@ protected:
 private:
     // What one element looked like when it was last scheduled.
     struct Seen {
-        Box box;
-        PixelRect picture;
-        std::int64_t z = 0;
-        bool visible = false;
-        bool border = false;
+        Element look;
+        PixelRect picture;  // what the element's picture handle stood for
         friend bool operator==(const Seen&, const Seen&) = default;
     };
 

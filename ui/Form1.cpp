@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
 
@@ -44,6 +45,9 @@ Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup
     BuildMenu();
 
     timer1_.setInterval(g_.win.Timer1.IntervalMs);
+    layoutFallback_.setSingleShot(true);
+    layoutFallback_.setInterval(300);
+    connect(&layoutFallback_, &QTimer::timeout, this, &Form1::LayOutWithoutWindowManager);
     g_.ShowConfiguration = [this] {
         Sync();  // a paused timer stays paused while the dialog is open
         ConfigurationDialog()->ShowModal();
@@ -74,8 +78,6 @@ void Form1::BuildMenu() {
     MnuHow = ayuda->addAction(QStringLiteral("Como Jugar"));
     MnuInfo = ayuda->addAction(QStringLiteral("Acerca de..."));
 
-    for (QAction* a : {MnuNew, MnuLoad, MnuConf}) a->setShortcutContext(Qt::ApplicationShortcut);
-
     connect(MnuNew, &QAction::triggered, this, [this] { Run([this] { MnuNew_Click(g_); }); });
     connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
     connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
@@ -88,6 +90,10 @@ void Form1::BuildMenu() {
 
 template <typename F>
 void Form1::Run(F&& command) {
+    // A command pressed while another one waits in its pass of pending
+    // events (the busy caption) is dropped, not run inside it.
+    if (running_) return;
+    const QScopedValueRollback<bool> running(running_, true);
     command();
     Sync();
 }
@@ -113,33 +119,49 @@ void Form1::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void Form1::Form_Resize() {
-    WindowState state = WindowState::Normal;
-    if (isMinimized())
-        state = WindowState::Minimized;
-    else if (isMaximized() || isFullScreen())
-        state = WindowState::Maximized;
-    if (!isVisible() && state != WindowState::Maximized) return;
+WindowState Form1::State() const {
+    if (isMinimized()) return WindowState::Minimized;
+    if (isMaximized() || isFullScreen()) return WindowState::Maximized;
+    return WindowState::Normal;
+}
 
-    // The outer size of the maximized window. Where nothing honours
-    // maximizing (a bare X server), the screen's available area is what the
-    // window would have taken, and the window is made to take it.
-    QSize outer = frameGeometry().size();
-    if (state == WindowState::Maximized && g_.fLayoutPending && screen()) {
-        const QRect avail = screen()->availableGeometry();
-        if (outer.width() < avail.width() - 64 || outer.height() < avail.height() - 64) {
-            outer = avail.size();
-            const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                                 frameGeometry().right() - geometry().right(),
-                                 frameGeometry().bottom() - geometry().bottom());
-            setGeometry(avail.marginsRemoved(frame));
-        }
+// Whether the window covers the screen's available area, as a maximized
+// window does once the window manager has placed it.
+bool Form1::CoversAvailableArea() const {
+    if (!screen()) return true;
+    const QSize outer = frameGeometry().size(), avail = screen()->availableGeometry().size();
+    return outer.width() >= avail.width() - 64 && outer.height() >= avail.height() - 64;
+}
+
+void Form1::Form_Resize() {
+    const WindowState state = State();
+    // The board frame is laid out from the maximized window's outer size, so
+    // it waits until the window is shown and the window manager has maximized
+    // it. Where none does (a bare X server), the fallback below takes over.
+    if (g_.fLayoutPending && (!isVisible() || (state == WindowState::Maximized && !CoversAvailableArea()))) {
+        layoutFallback_.start();
+        return;
     }
+    if (isVisible()) LayOut(state, frameGeometry().size());
+}
+
+void Form1::LayOut(WindowState state, QSize outer) {
     const auto units = static_cast<float>(kUnitsPerPixel);
     if (quilto::Form_Resize(g_, state, outer.width() * units, outer.height() * units))
         QMetaObject::invokeMethod(
             this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
     Sync();
+}
+
+// Nothing maximized the window: it takes the screen's available area itself,
+// which is the size it would have had.
+void Form1::LayOutWithoutWindowManager() {
+    if (!g_.fLayoutPending || State() != WindowState::Maximized || !screen()) return;
+    const QRect avail = screen()->availableGeometry();
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    setGeometry(avail.marginsRemoved(frame));
+    LayOut(WindowState::Maximized, avail.size());
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -162,7 +184,10 @@ void Form1::dropEvent(QDropEvent* event) {
     const std::string file = DroppedFile(event->mimeData());
     if (file.empty()) return;
     event->acceptProposedAction();
-    Run([this, &file] { LoadPictureFile(g_, file); });
+    // The drop is answered at once; the loading, with its questions and
+    // dialogs, runs after it.
+    QMetaObject::invokeMethod(
+        this, [this, file] { Run([this, &file] { LoadPictureFile(g_, file); }); }, Qt::QueuedConnection);
 }
 
 }  // namespace quilto

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/GameState.h"
+#include "game/MainWindow.h"
 #include "ui/BoardCanvas.h"
 
 class QAction;
@@ -46,6 +47,10 @@ protected:
 private:
     void BuildMenu();
     void Form_Resize();
+    WindowState State() const;
+    bool CoversAvailableArea() const;
+    void LayOut(WindowState state, QSize outer);
+    void LayOutWithoutWindowManager();
     // Runs one game command and shows its outcome.
     template <typename F>
     void Run(F&& command);
@@ -54,6 +59,8 @@ private:
     BoardCanvas* canvas_;
     Form2* form2_ = nullptr;
     QTimer timer1_;
+    QTimer layoutFallback_;
+    bool running_ = false;
 };
 
 // The picture file a drop carries, or "" when it carries none.

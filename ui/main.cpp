@@ -16,5 +16,7 @@ int main(int argc, char* argv[]) {
     platform.SetOwner(&form);
     platform.SetBeforeEvents([&form] { form.Sync(); });
     form.showMaximized();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    platform.SetBeforeEvents(nullptr);
+    return code;
 }
