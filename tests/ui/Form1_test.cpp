@@ -50,6 +50,7 @@ private slots:
     void startUpMenuAndCaption();
     void layoutIsDoneOnceAndWindowStaysMaximized();
     void boardIsPaintedFromThePicture();
+    void commandsPressedDuringACommandAreDropped();
 };
 
 void Form1Test::startUpMenuAndCaption() {
@@ -153,6 +154,26 @@ void Form1Test::boardIsPaintedFromThePicture() {
     const QImage after = form.Canvas()->grab().toImage();
     const QRectF r1 = BoardCanvas::ToPixels(g.win.Image1[1].box);
     QVERIFY(Near(after.pixelColor((r1.center() * dpr).toPoint()), CellColour(g.PieceAt[1] - 1)));
+}
+
+void Form1Test::commandsPressedDuringACommandAreDropped() {
+    QTemporaryDir dir;
+    test::FakePlatform platform;
+    GameState g(platform);
+    Form1 form(g, dir.path().toStdString(), NoPicture);
+    g.BoardWidth = g.BoardHeight = 9000;
+    g.win.Label1.box = {120, 120, 9000, 9000};
+    platform.pictures["pic"] = {300, 300};
+    g.PicClip1 = platform.LoadPicture("pic");
+    g.fPictureLoaded = true;
+    g.settings = {4, 4, 1, false, false, false};
+    // F2 pressed again while "CREANDO PUZZLE..." waits for its repaint.
+    platform.onPendingEvents = [&] {
+        if (platform.pendingEventPasses == 1) form.MnuNew->trigger();
+    };
+    form.MnuNew->trigger();
+    QCOMPARE(platform.pendingEventPasses, 1);
+    QVERIFY(g.fPlaying && platform.messages.empty());
 }
 
 QTEST_MAIN(Form1Test)
