@@ -24,7 +24,8 @@ QRectF BoardCanvas::ToPixels(const Box& b) {
     return {b.Left / unit, b.Top / unit, b.Width / unit, b.Height / unit};
 }
 
-std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {
+// Every element the canvas shows, in the window's own order.
+std::vector<const Element*> BoardCanvas::PaintedElements() const {
     const Window& w = g_.win;
     std::vector<const Element*> all;
     all.reserve(w.Image1.size() + w.Shape2.size() + 8);
@@ -32,22 +33,23 @@ std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {
         all.push_back(e);
     for (std::size_t i = 1; i < w.Image1.size(); ++i) all.push_back(&w.Image1[i]);
     for (std::size_t i = 1; i < w.Shape2.size(); ++i) all.push_back(&w.Shape2[i]);
+    return all;
+}
+
+std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {
+    std::vector<const Element*> all = PaintedElements();
     std::stable_sort(all.begin(), all.end(), [](const Element* a, const Element* b) { return a->Z < b->Z; });
     return all;
 }
 
 void BoardCanvas::Snapshot(std::vector<Seen>& out) const {
-    const Window& w = g_.win;
     out.clear();
-    auto add = [&](const Element& e) {
-        Seen s{e, {}};
-        if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size())
-            s.picture = g_.pictures[e.Picture];
+    for (const Element* e : PaintedElements()) {
+        Seen s{*e, {}};
+        if (e->Picture != kEmptyPicture && static_cast<std::size_t>(e->Picture) < g_.pictures.Size())
+            s.picture = g_.pictures[e->Picture];
         out.push_back(s);
-    };
-    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4, &w.Shape1, &w.Shape3, &w.Shape5}) add(*e);
-    for (std::size_t i = 1; i < w.Image1.size(); ++i) add(w.Image1[i]);
-    for (std::size_t i = 1; i < w.Shape2.size(); ++i) add(w.Shape2[i]);
+    }
 }
 
 void BoardCanvas::Sync() {

@@ -35,6 +35,7 @@ private:
         friend bool operator==(const Seen&, const Seen&) = default;
     };
 
+    std::vector<const Element*> PaintedElements() const;
     std::vector<const Element*> ElementsInZOrder() const;
     void Snapshot(std::vector<Seen>& out) const;
     void PaintElement(QPainter& p, const Element& e) const;
