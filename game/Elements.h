@@ -59,7 +59,14 @@ enum class ElementKind {
     Circle,       // a circle shape
 };
 
-enum class Cursor { Default, Hand, Drag, Drop };
+// The mouse pointer an element asks for while the pointer is over it or
+// captured by it. The two drag pointers are hands drawn by the game itself.
+enum class Cursor {
+    Default,
+    Hand,             // a link
+    DragOverPiece,    // a dragged piece over a piece
+    DragOverNothing,  // a dragged piece over no piece: the hand struck through
+};
 
 struct Element {
     ElementKind Kind = ElementKind::Image;
@@ -73,6 +80,7 @@ struct Element {
     std::string Caption;
     float FontPoints = 0;
     bool Bold = false;
+    Cursor Pointer = Cursor::Default;
 
     friend bool operator==(const Element&, const Element&) = default;
 };
@@ -97,18 +105,20 @@ struct Window {
     std::vector<Element> Shape2;  // [0] template of the misplaced marks
     std::vector<Box> Shape4;      // outlines of the irregular layout
     Timer Timer1;
-    Cursor MouseCursor = Cursor::Default;
+    // Shape1 frames a hint (F6) rather than the grabbed piece; the two look
+    // different on the screen.
+    bool Shape1IsHint = false;
 
     // Outer size of the maximized window, window units.
     float Width = 0, Height = 0;
 
     void BringToFront(Element& e) { e.Z = ++topZ_; }
     void SendToBack(Element& e) { e.Z = --bottomZ_; }
-    // A new element copies the template and lands in front of the others.
-    Element NewFromTemplate(const Element& tmpl) {
+    // A new element copies the template, its place in the z-order included,
+    // so the pieces lie where the template lies: under the overlays.
+    static Element NewFromTemplate(const Element& tmpl) {
         Element e = tmpl;
         e.Visible = false;
-        e.Z = ++topZ_;
         return e;
     }
 

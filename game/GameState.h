@@ -72,7 +72,9 @@ struct GameState {
     std::int32_t BoardWidth = 0;
     std::int32_t BoardHeight = 0;
 
-    // The board.
+    // The board. BoardSerial changes whenever the board's elements are
+    // destroyed, so that a pointer captured by an old element lets go.
+    std::uint32_t BoardSerial = 0;
     std::int16_t PieceCount = 0;
     std::int16_t EmptySlot = 0;
     std::vector<std::int16_t> PieceAt;  // [1..PieceCount]; [0] unused

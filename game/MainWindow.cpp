@@ -31,6 +31,7 @@ void InitElements(Window& win) {
     win.Shape1.Kind = ElementKind::RectOutline;
     win.Shape5.Kind = ElementKind::RectOutline;
     win.Shape3.Kind = ElementKind::Circle;
+    win.Shape3.box.Width = win.Shape3.box.Height = 255;
     Element mark;
     mark.Kind = ElementKind::RectOutline;
     win.Shape2.assign(1, mark);

@@ -107,6 +107,7 @@ void ReleaseBoardPicture(GameState& g) {
 void DestroyBoardElements(GameState& g) {
     auto& pieces = g.win.Image1;
     pieces.erase(pieces.begin() + 1, pieces.end());
+    ++g.BoardSerial;
     g.win.Image2.Picture = kEmptyPicture;
     g.win.Puente.Picture = kEmptyPicture;
     g.pictures.Clear();
@@ -126,6 +127,7 @@ void LeaveNoBoard(GameState& g) {
     g.win.Image2.Visible = false;
     g.win.Shape1.Visible = false;
     g.win.Shape3.Visible = false;
+    g.win.Shape5.Visible = false;
     g.fPlaying = false;
     g.fDragging = false;
     g.fKeyMoving = false;
@@ -159,7 +161,7 @@ void CutRegularBoard(GameState& g, const PictureFit& fit) {
     const std::int32_t cutW = ToInt32(fit.CellW);
     int c = 0, r = 0;
     for (int i = 1; i <= g.PieceCount; ++i) {
-        Element e = g.win.NewFromTemplate(tmpl);
+        Element e = Window::NewFromTemplate(tmpl);
         e.Picture = CutPiece(
             g, {g.PicClip1.id, ToInt32(c * fit.CellW + fit.OffX), ToInt32(r * fit.CellH + fit.OffY), cutW, cutH});
         e.box = {tmpl.box.Left + c * tmpl.box.Width, tmpl.box.Top + r * tmpl.box.Height, width, height};
@@ -183,7 +185,7 @@ void CutIrregularBoard(GameState& g, const PictureFit& fit) {
         const double top = static_cast<double>(outline.Top - frame.Top) * units * fit.CellH / frame.Height + fit.OffY;
         const double width = units * fit.CellW * outline.Width / frame.Width;
         const double height = units * fit.CellH * outline.Height / frame.Height;
-        Element e = g.win.NewFromTemplate(tmpl);
+        Element e = Window::NewFromTemplate(tmpl);
         e.Picture = CutPiece(g, {g.PicClip1.id, ToInt32(left), ToInt32(top), ToInt32(width), ToInt32(height)});
         e.box = outline;
         g.win.Image1.push_back(e);
@@ -245,6 +247,9 @@ void BuildBoard(GameState& g) {
     g.win.Label3.Visible = false;
     g.win.Shape3.Visible = false;
     g.win.Shape1.Visible = false;
+    // The drop frame of a drag that a new puzzle cut short goes with the old
+    // board; no release on its element will come to hide it.
+    g.win.Shape5.Visible = false;
     g.fPlaying = true;
     g.fDragging = false;
     g.fKeyMoving = false;

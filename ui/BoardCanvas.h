@@ -1,8 +1,10 @@
 #pragma once
 // The board canvas: one widget that paints every element of the main window
 // in z-order from the one loaded picture. Pieces are source rectangles of
-// that picture stretched to their boxes; no pixels are copied per piece.
+// that picture stretched to their boxes; no pixels are copied per piece. It
+// reports the pointer in window units and leaves the rules to its owner.
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -18,27 +20,48 @@ public:
 
     BoardCanvas(const GameState& g, PictureLookup pictures, QWidget* parent = nullptr);
 
-    // Schedules the repaint of whatever changed since the last call.
-    void Sync();
+    // Schedules the repaint of whatever changed since the last call and
+    // returns that region.
+    QRegion Sync();
 
-    // Window units to this widget's logical pixels.
+    // Window units to this widget's logical pixels, and back.
     static QRectF ToPixels(const Box& b);
+    static QPointF ToUnits(QPointF pixels);
+
+    // The game's mouse button number of a Qt button; 0 for buttons the game
+    // does not know.
+    static int GameButton(Qt::MouseButton button);
+
+signals:
+    // Pointer positions are in window units. othersHeld: another button of
+    // the game's is already down.
+    void pointerPressed(int button, bool othersHeld, QPointF units);
+    void pointerMoved(QPointF units);
+    void pointerReleased(int button, QPointF units);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // What one element looked like when it was last scheduled.
     struct Seen {
         Element look;
         PixelRect picture;  // what the element's picture handle stood for
+        bool hint = false;  // the selection frame framing a hint
         friend bool operator==(const Seen&, const Seen&) = default;
     };
 
     std::vector<const Element*> PaintedElements() const;
     std::vector<const Element*> ElementsInZOrder() const;
     void Snapshot(std::vector<Seen>& out) const;
+    // The area an element paints, in logical pixels.
+    QRectF PaintedArea(const Element& e) const;
     void PaintElement(QPainter& p, const Element& e) const;
+    void PaintPicture(QPainter& p, const Element& e, const QRectF& r) const;
+    bool IsMark(const Element& e) const;
 
     const GameState& g_;
     PictureLookup pictures_;

@@ -6,6 +6,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -13,7 +15,10 @@
 #include <QUrl>
 
 #include "game/GameMenu.h"
+#include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
+#include "game/Slippery.h"
+#include "ui/DragCursors.h"
 #include "ui/Form2.h"
 
 static void InitQuiltoResources() {
@@ -28,6 +33,22 @@ QIcon ProgramIcon() {
     for (const char* name : {":/quilto.png", ":/quilto-256.png"})
         if (QFile::exists(QString::fromLatin1(name))) icon.addFile(QString::fromLatin1(name));
     return icon;
+}
+
+// The game's code of a key it has a use for, or 0.
+int GameKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_F5:
+            return kKeyF5;
+        case Qt::Key_F6:
+            return kKeyF6;
+        case Qt::Key_F7:
+            return kKeyF7;
+        case Qt::Key_F8:
+            return kKeyF8;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace
@@ -45,6 +66,9 @@ Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup
     BuildMenu();
 
     timer1_.setInterval(g_.win.Timer1.IntervalMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] { Run([this] { Timer1_Timer(g_); }); });
+    ConnectPointer();
+    qApp->installEventFilter(this);
     layoutFallback_.setSingleShot(true);
     layoutFallback_.setInterval(300);
     connect(&layoutFallback_, &QTimer::timeout, this, &Form1::LayOutWithoutWindowManager);
@@ -98,9 +122,55 @@ void Form1::Run(F&& command) {
     Sync();
 }
 
+void Form1::ConnectPointer() {
+    connect(canvas_, &BoardCanvas::pointerPressed, this, [this](int button, bool othersHeld, QPointF at) {
+        Run([&] { router_.Press(g_, button, othersHeld, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+        ShowPointer(at);
+    });
+    connect(canvas_, &BoardCanvas::pointerMoved, this, [this](QPointF at) {
+        Run([&] { router_.Move(g_, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+        ShowPointer(at);
+    });
+    connect(canvas_, &BoardCanvas::pointerReleased, this, [this](int button, QPointF at) {
+        Run([&] { router_.Release(g_, button, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+        ShowPointer(at);
+    });
+}
+
+void Form1::ShowPointer(QPointF units) {
+    const Cursor wanted = router_.CursorAt(g_, static_cast<float>(units.x()), static_cast<float>(units.y()));
+    if (wanted == Cursor::Default)
+        canvas_->unsetCursor();
+    else
+        canvas_->setCursor(ToQCursor(wanted, devicePixelRatioF()));
+}
+
+bool Form1::BelongsHere(QObject* o) const {
+    for (; o; o = o->parent())
+        if (o == this) return true;
+    return false;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int code = GameKey(key->key());
+    // Keys typed into a modal dialog or another window are theirs.
+    if (code == 0 || QApplication::activeModalWidget() || !BelongsHere(watched))
+        return QMainWindow::eventFilter(watched, event);
+    // A held key repeats its press only; the releases the system puts
+    // between the repeats are not the key coming up.
+    if (type == QEvent::KeyRelease && key->isAutoRepeat()) return true;
+    if (type == QEvent::KeyPress)
+        Run([&] { Form_KeyDown(g_, code); });
+    else
+        Run([&] { Form_KeyUp(g_, code); });
+    return true;
+}
+
 void Form1::Sync() {
     canvas_->Sync();
-    canvas_->setCursor(g_.win.MouseCursor == Cursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (g_.win.Timer1.Enabled != timer1_.isActive()) {
         if (g_.win.Timer1.Enabled)
             timer1_.start(g_.win.Timer1.IntervalMs);

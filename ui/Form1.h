@@ -8,6 +8,7 @@
 
 #include "game/GameState.h"
 #include "game/MainWindow.h"
+#include "game/PointerRouting.h"
 #include "ui/BoardCanvas.h"
 
 class QAction;
@@ -43,6 +44,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // F5 to F8 reach the game whichever part of this window has the focus,
+    // an open menu included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();
@@ -54,6 +58,9 @@ private:
     // Runs one game command and shows its outcome.
     template <typename F>
     void Run(F&& command);
+    void ConnectPointer();
+    void ShowPointer(QPointF units);
+    bool BelongsHere(QObject* o) const;
 
     GameState& g_;
     BoardCanvas* canvas_;
@@ -61,6 +68,7 @@ private:
     QTimer timer1_;
     QTimer layoutFallback_;
     bool running_ = false;
+    PointerRouter router_;
 };
 
 // The picture file a drop carries, or "" when it carries none.

@@ -1,0 +1,26 @@
+#include "game/Completion.h"
+
+namespace quilto {
+
+bool BoardSolved(const GameState& g) {
+    const int n = g.PieceCount;
+    // A build that failed leaves no pieces: zero at home out of zero is no win.
+    if (n < 1 || g.PieceAt.size() <= static_cast<std::size_t>(n)) return false;
+    for (int p = 1; p <= n; ++p)
+        if (g.PieceAt[static_cast<std::size_t>(p)] != p) return false;
+    return true;
+}
+
+void CheckCompletion(GameState& g) {
+    if (!BoardSolved(g)) return;
+    g.win.Timer1.Enabled = false;
+    g.win.BringToFront(g.win.Image2);
+    g.win.Image2.Visible = true;
+    g.PlayCue(Sound::Acaba);
+    g.win.Label4.Visible = false;
+    // The game is over only once the player has closed the message.
+    g.platform.MessageBox("Lo has logrado!", MsgIcon::Information, MsgButtons::Ok);
+    g.fPlaying = false;
+}
+
+}  // namespace quilto

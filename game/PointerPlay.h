@@ -1,0 +1,31 @@
+#pragma once
+// Dragging one piece onto another with the left button. The exchange is
+// shown live: each piece the pointer reaches trades pictures with the
+// grabbed one, and the previous trial is undone. A release keeps the last
+// trial; another button cancels it.
+#include "game/GameState.h"
+
+namespace quilto {
+
+// Mouse buttons as the pointer events number them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// Pointer events of the piece element at board position index. x and y are
+// the pointer's place relative to that element's top-left corner, in window
+// units; while a button is held they go on coming to the element pressed,
+// wherever the pointer is.
+void Image1_MouseDown(GameState& g, int index, int button, float x, float y);
+void Image1_MouseMove(GameState& g, int index, float x, float y);
+void Image1_MouseUp(GameState& g, int index, int button);
+
+// The first board position, in index order, whose element strictly contains
+// the point (x, y) in window units: a point on an edge is in neither
+// element. 0 when no element contains it.
+int SlotAtPoint(const GameState& g, std::int32_t x, std::int32_t y);
+
+// A board position that has an element on the current board.
+bool IsPiece(const GameState& g, int index);
+
+}  // namespace quilto

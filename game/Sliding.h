@@ -1,0 +1,19 @@
+#pragma once
+// Sliding mode: one position is empty and a click moves pieces into it. On a
+// regular board the whole run between the clicked piece and the empty slot
+// slides one step; on an irregular board a piece touching the empty slot
+// trades places with it.
+#include "game/GameState.h"
+
+namespace quilto {
+
+// A click on the element at board position index; it comes after the
+// release of the left button has been handled.
+void Image1_Click(GameState& g, int index);
+
+// Slides the run of pieces between position k and the empty slot in k's
+// row or column one step toward the empty slot, so that k becomes empty.
+// Plays its own cue; the caller runs the completion check.
+void SlideLine(GameState& g, int k);
+
+}  // namespace quilto

@@ -1,0 +1,30 @@
+#pragma once
+// Slippery pieces: a bar under the board fills in about two seconds; each
+// time it is full a quarter of the pieces trade places in random pairs among
+// the misplaced ones, never bringing a piece home.
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "game/GameState.h"
+
+namespace quilto {
+
+// The tick of Timer1, every 100 ms while it is enabled.
+void Timer1_Timer(GameState& g);
+
+// One slippery move: exchanges round-half-even(PieceCount / 4) pairs.
+void SlipperyMove(GameState& g);
+
+// The positions that may take part in a slippery move: the misplaced ones,
+// and never a sliding board's empty slot. No exchange between them changes
+// this set, so it holds for a whole move.
+std::vector<std::int16_t> SlipperyCandidates(const GameState& g);
+
+// One pair to exchange, drawn from the candidates until the exchange would
+// bring neither piece home; every such ordered pair (a position with itself
+// included) is equally likely. The candidates must not be empty.
+std::pair<int, int> DrawSlipperyPair(GameState& g, std::span<const std::int16_t> candidates);
+
+}  // namespace quilto
