@@ -15,6 +15,7 @@ constexpr int kHotX = 3, kHotY = 0;
 // edge at the hot spot.
 QPainterPath HandOutline() {
     QPainterPath hand;
+    hand.setFillRule(Qt::WindingFill);  // the parts overlap; their union is the hand
     // Index finger, centred on column 3.
     hand.addRoundedRect(QRectF(0.8, 0.6, 4.4, 16), 2.2, 2.2);
     // Three folded fingers as knuckles along the top of the palm.
