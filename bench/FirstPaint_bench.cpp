@@ -2,51 +2,16 @@
 // time on a full-HD window: what the player waits for after "Nuevo".
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QPainter>
-
-#include "BenchGame.h"
+#include "PaintedGame.h"
 #include "game/NewPuzzle.h"
 #include "ui/BoardCanvas.h"
 
 namespace quilto {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "quilto_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// A picture with detail everywhere, so that scaling does real work.
-const QImage& BigPicture() {
-    static const QImage image = [] {
-        QImage img(6000, 4000, QImage::Format_RGB32);
-        QPainter p(&img);
-        QLinearGradient grad(0, 0, 6000, 4000);
-        grad.setColorAt(0, Qt::darkBlue);
-        grad.setColorAt(1, Qt::yellow);
-        p.fillRect(img.rect(), grad);
-        for (int i = 0; i < 4000; i += 37) p.drawLine(0, i, 6000, 4000 - i);
-        return img;
-    }();
-    return image;
-}
-
-// The game, its canvas on a full-HD window, and the screen it paints into.
-struct PaintedGame : bench::BenchGame {
-    BoardCanvas canvas{g, [](PictureId) -> const QImage& { return BigPicture(); }};
-    QImage screen;
-
-    explicit PaintedGame(const Settings& s) : BenchGame(s, BigPicture().width(), BigPicture().height()) {
-        canvas.resize(1920, 1050);
-        screen = QImage(canvas.size(), QImage::Format_RGB32);
-    }
-};
+using bench::App;
+using bench::BigPicture;
+using bench::PaintedGame;
 
 void CreateAndPaint(benchmark::State& state, Settings s) {
     App();

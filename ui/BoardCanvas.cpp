@@ -157,10 +157,12 @@ void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QRectF area = event->rect();
+    // The region, not its bounding rectangle: two changes far apart must not
+    // repaint the whole board between them.
+    const QRegion& area = event->region();
     for (const Element* e : ElementsInZOrder()) {
         if (!e->Visible) continue;
-        if (!PaintedArea(*e).intersects(area)) continue;
+        if (!area.intersects(PaintedArea(*e).toAlignedRect())) continue;
         PaintElement(p, *e);
     }
 }

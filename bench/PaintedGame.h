@@ -1,0 +1,56 @@
+#pragma once
+// What the paint benchmarks share: an offscreen application, a 24-megapixel
+// picture with detail everywhere, and a game whose board canvas paints into
+// a full-HD screen image.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "BenchGame.h"
+#include "ui/BoardCanvas.h"
+
+namespace quilto::bench {
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "quilto_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A picture with detail everywhere, so that scaling does real work.
+inline const QImage& BigPicture() {
+    static const QImage image = [] {
+        QImage img(6000, 4000, QImage::Format_RGB32);
+        QPainter p(&img);
+        QLinearGradient grad(0, 0, 6000, 4000);
+        grad.setColorAt(0, Qt::darkBlue);
+        grad.setColorAt(1, Qt::yellow);
+        p.fillRect(img.rect(), grad);
+        for (int i = 0; i < 4000; i += 37) p.drawLine(0, i, 6000, 4000 - i);
+        return img;
+    }();
+    return image;
+}
+
+// The game, its canvas on a full-HD window, and the screen it paints into.
+struct PaintedGame : BenchGame {
+    BoardCanvas canvas{g, [](PictureId) -> const QImage& { return BigPicture(); }};
+    QImage screen;
+
+    explicit PaintedGame(const Settings& s) : BenchGame(s, BigPicture().width(), BigPicture().height()) {
+        App();
+        canvas.resize(1920, 1050);
+        screen = QImage(canvas.size(), QImage::Format_RGB32);
+    }
+
+    // Brings the canvas in line with the game and paints what changed.
+    void Repaint() {
+        const QRegion dirty = canvas.Sync();
+        if (!dirty.isEmpty()) canvas.render(&screen, dirty.boundingRect().topLeft(), dirty);
+    }
+};
+
+}  // namespace quilto::bench
