@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build git python3
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev valgrind
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== a scripted game under valgrind"
+tools/valgrind-game.sh build
+
 echo "== build and test under ASan + UBSan"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILTO_SANITIZE=ON -DQUILTO_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
