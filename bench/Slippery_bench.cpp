@@ -59,7 +59,7 @@ BENCHMARK(BM_SlipperyTickBarNotFull65x65)->Unit(benchmark::kNanosecond);
 
 // A tick that fills the bar: the drag ends, the completion check runs and a
 // move follows.
-void BM_SlipperyTickBarFull65x65(benchmark::State& state) {
+void BM_SlipperyFullBarTick65x65(benchmark::State& state) {
     SlipperyBoard b(4225);
     for (auto _ : state) {
         b.g.win.Label4.box.Width = b.g.win.Label1.box.Width;
@@ -67,7 +67,7 @@ void BM_SlipperyTickBarFull65x65(benchmark::State& state) {
         benchmark::DoNotOptimize(b.g.PieceAt.data());
     }
 }
-BENCHMARK(BM_SlipperyTickBarFull65x65)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SlipperyFullBarTick65x65)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quilto
