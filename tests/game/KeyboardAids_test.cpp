@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/MainWindow.h"
@@ -50,12 +53,9 @@ TEST_F(KeyboardAidsTest, WithoutAGameInProgressPressesDoNothingAndReleasesLeaveT
         Press(key, 2);
         Form_KeyUp(g, key);
     }
-    EXPECT_TRUE(g.fBorders);
     EXPECT_EQ(Borders(g), borders);
-    EXPECT_FALSE(g.win.Shape1.Visible);
-    EXPECT_FALSE(g.win.Shape3.Visible);
-    EXPECT_EQ(Marks(), 0u);
-    EXPECT_FALSE(g.win.Image2.Visible);
+    EXPECT_EQ(std::tuple(g.fBorders, g.win.Shape1.Visible, g.win.Shape3.Visible, Marks(), g.win.Image2.Visible),
+              std::tuple(true, false, false, std::size_t{0}, false));
     EXPECT_FALSE(g.win.Timer1.Enabled);
     EXPECT_EQ(f.fake.sounds.size(), 0u);
 }
@@ -79,8 +79,7 @@ TEST_F(KeyboardAidsTest, HeldF7MarksOnceAndHeldF8PeeksOnceBothPausingTheSlippery
     SwapPieces(g, 1, 5);
     EXPECT_EQ(Marks(), 5u);
     Form_KeyUp(g, kKeyF7);
-    EXPECT_EQ(Marks(), 0u);
-    EXPECT_TRUE(g.win.Timer1.Enabled);
+    EXPECT_EQ(std::pair(Marks(), g.win.Timer1.Enabled), std::pair(std::size_t{0}, true));
     // A stray release changes nothing.
     g.win.Timer1.Enabled = false;
     Form_KeyUp(g, kKeyF7);
@@ -88,14 +87,11 @@ TEST_F(KeyboardAidsTest, HeldF7MarksOnceAndHeldF8PeeksOnceBothPausingTheSlippery
 
     g.win.Timer1.Enabled = true;
     Press(kKeyF8, 3);
-    EXPECT_TRUE(g.win.Image2.Visible);
+    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled, f.fake.sounds.size()),
+              std::tuple(true, true, false, std::size_t{2}));
     EXPECT_GT(g.win.Image2.Z, g.win.Shape2[0].Z);
-    EXPECT_FALSE(g.win.Timer1.Enabled);
-    EXPECT_EQ(f.fake.sounds.size(), 2u);
     Form_KeyUp(g, kKeyF8);
-    EXPECT_FALSE(g.win.Image2.Visible);
-    EXPECT_FALSE(g.fPeeking);
-    EXPECT_TRUE(g.win.Timer1.Enabled);
+    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled), std::tuple(false, false, true));
 }
 
 TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
@@ -110,20 +106,17 @@ TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
         Press(kKeyF6);  // every repeat draws again
         const Box& frame = g.win.Shape1.box;
         const Box& dot = g.win.Shape3.box;
-        ASSERT_TRUE(g.win.Shape1.Visible);
-        ASSERT_TRUE(g.win.Shape3.Visible);
+        ASSERT_EQ(std::pair(g.win.Shape1.Visible, g.win.Shape3.Visible), std::pair(true, true));
         const bool onA = frame == g.win.Image1[static_cast<std::size_t>(a)].box;
         ASSERT_EQ(frame, g.win.Image1[static_cast<std::size_t>(onA ? a : b)].box);
         ++framed[onA ? 0 : 1];
         const Box& other = g.win.Image1[static_cast<std::size_t>(onA ? b : a)].box;
-        EXPECT_EQ(dot.Width, 255);
-        EXPECT_EQ(dot.Height, 255);
+        EXPECT_EQ(std::pair(dot.Width, dot.Height), std::pair(255.0f, 255.0f));
         EXPECT_FLOAT_EQ(dot.Left + dot.Width / 2, other.Left + other.Width / 2);
         EXPECT_FLOAT_EQ(dot.Top + dot.Height / 2, other.Top + other.Height / 2);
         EXPECT_GT(g.win.Shape3.Z, g.win.Image1[1].Z);
     }
-    EXPECT_GT(framed[0], 5);
-    EXPECT_GT(framed[1], 5);
+    EXPECT_GT(std::min(framed[0], framed[1]), 5) << "the hint always picks the same piece";
 
     // No hint over the finished picture, on a sliding board, or with nothing misplaced.
     g.win.Shape1.Visible = g.win.Shape3.Visible = false;
@@ -135,8 +128,7 @@ TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
     g.settings.fSlide = false;
     SwapPieces(g, a, b);
     ShowHint(g);
-    EXPECT_FALSE(g.win.Shape1.Visible);
-    EXPECT_FALSE(g.win.Shape3.Visible);
+    EXPECT_EQ(std::pair(g.win.Shape1.Visible, g.win.Shape3.Visible), std::pair(false, false));
 }
 
 TEST(KeyboardAidsNewPuzzleTest, F5FlipsTheFlagWhileANewPuzzleCopiesTheTemplatesBorder) {
@@ -156,15 +148,12 @@ TEST(KeyboardAidsNewPuzzleTest, F5FlipsTheFlagWhileANewPuzzleCopiesTheTemplatesB
     ASSERT_EQ(Borders(g), on);
 
     Form_KeyDown(g, kKeyF5);
-    EXPECT_FALSE(g.fBorders);
-    EXPECT_EQ(Borders(g), off);
+    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, off));
     g.fSkipConfirm = true;
     NewPuzzle(g);
-    EXPECT_FALSE(g.fBorders);
-    EXPECT_EQ(Borders(g), on);
+    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, on));
     Form_KeyDown(g, kKeyF5);
-    EXPECT_TRUE(g.fBorders);
-    EXPECT_EQ(Borders(g), on);
+    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(true, on));
 }
 
 TEST_F(KeyboardAidsTest, AWinWhileF7OrF8IsHeldStaysWonOnTheRelease) {
@@ -181,11 +170,8 @@ TEST_F(KeyboardAidsTest, AWinWhileF7OrF8IsHeldStaysWonOnTheRelease) {
         SwapPieces(g, 3, 4);
         CheckCompletion(g);
         Form_KeyUp(g, key);
-        EXPECT_FALSE(g.win.Timer1.Enabled);
-        EXPECT_TRUE(g.win.Image2.Visible);
-        EXPECT_EQ(Marks(), 0u);
-        EXPECT_FALSE(g.fPeeking);
-        EXPECT_FALSE(g.fKeyMoving);
+        EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Image2.Visible, Marks(), g.fPeeking, g.fKeyMoving),
+                  std::tuple(false, true, 0u, false, false));
         // Nothing restarts the slippery pieces, so nothing is announced again.
         for (int t = 0; t < 100 && g.win.Timer1.Enabled; ++t) Timer1_Timer(g);
         EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
