@@ -131,6 +131,9 @@ void LeaveNoBoard(GameState& g) {
     g.fPlaying = false;
     g.fDragging = false;
     g.fKeyMoving = false;
+    // The F7 marks go with the old board, even when their key's release never
+    // came (a question box took it).
+    g.win.Shape2.resize(1);
 }
 
 // Regular board: the template becomes one cell, lowered until its height
@@ -253,6 +256,9 @@ void BuildBoard(GameState& g) {
     g.fPlaying = true;
     g.fDragging = false;
     g.fKeyMoving = false;
+    // The F7 marks go with the old board, even when their key's release never
+    // came (a question box took it).
+    g.win.Shape2.resize(1);
 }
 
 // One attempt at a board. On Refused the player has been told why; on any

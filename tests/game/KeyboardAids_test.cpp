@@ -131,7 +131,7 @@ TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
     EXPECT_EQ(std::pair(g.win.Shape1.Visible, g.win.Shape3.Visible), std::pair(false, false));
 }
 
-TEST(KeyboardAidsNewPuzzleTest, F5FlipsTheFlagWhileANewPuzzleCopiesTheTemplatesBorder) {
+TEST(KeyboardAidsNewPuzzleTest, ANewPuzzleCopiesTheTemplatesBorderKeepsTheFlagAndDropsTheOldMarks) {
     test::FakePlatform fake;
     GameState g{fake};
     test::TempDir dir;
@@ -149,9 +149,13 @@ TEST(KeyboardAidsNewPuzzleTest, F5FlipsTheFlagWhileANewPuzzleCopiesTheTemplatesB
 
     Form_KeyDown(g, kKeyF5);
     EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, off));
+    // F7 held while a new puzzle starts: its release goes to the question box.
+    Form_KeyDown(g, kKeyF7);
+    ASSERT_GT(g.win.Shape2.size(), 1u);
     g.fSkipConfirm = true;
     NewPuzzle(g);
     EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, on));
+    EXPECT_EQ(std::pair(g.win.Shape2.size(), g.fKeyMoving), std::pair(std::size_t{1}, false));
     Form_KeyDown(g, kKeyF5);
     EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(true, on));
 }
