@@ -69,6 +69,9 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
 }
 
 void Image1_MouseMove(GameState& g, int index, float x, float y) {
+    // A finished board lies under the finished picture and stays solved; only
+    // a button held since before the win still reaches its pieces.
+    if (!g.fPlaying) return;
     if (!g.fDragging || !IsPiece(g, index) || !IsPiece(g, g.DragSlot)) return;
     Element& grabbed = Piece(g, index);
     // The element's place and the pointer's offset add up in single precision.
