@@ -80,9 +80,12 @@ void MnuConf_Click(GameState& g) {
         NewPuzzle(g);
     } else if (!g.settings.fSlippery) {
         g.win.Label4.Visible = false;
-    } else if (wasRunning) {
+    } else if (wasRunning && g.win.Label4.Visible) {
         timer.Enabled = true;  // the bar goes on from where it stood
     } else if (g.fPlaying) {
+        // Slippery pieces just switched on: the timer may have been running
+        // idle (an F7 or F8 release starts it whatever the option), but the
+        // bar was not on the screen, so it starts empty and is shown.
         g.win.Label4.box.Width = 0;
         g.win.Label4.Visible = true;
         timer.Enabled = true;
