@@ -581,6 +581,8 @@ void PlayModel::CheckState() {
     if (w.Shape3.Visible && !mayShape3_) Fault("the hint dot Shape3 is left on the screen");
     if (w.Shape5.Visible && !mayShape5_) Fault("the drop frame Shape5 is left on the screen");
     if (w.Shape2.size() > 1 && !keysDown_.count(kKeyF7)) Fault(w.Shape2.size() - 1, " F7 marks left with F7 up");
+    // The marks lie on the board exactly while the marking is on.
+    if (w.Shape2.size() > 1 && !g_.fKeyMoving) Fault(w.Shape2.size() - 1, " F7 marks left with fKeyMoving clear");
 
     // The pictures in use are never let go, and none twice.
     const std::set<PictureId> released(fake_.released.begin(), fake_.released.end());
