@@ -101,5 +101,22 @@ TEST_F(GameMenuTest, SlipperyPiecesSwitchedOnWhileTheTimerIdlesShowTheirBarFromE
               std::tuple(true, true, 0.0f));
 }
 
+TEST_F(GameMenuTest, ConfigurationLeavesThePiecesStillWhileTheMarksOrThePeekAreShown) {
+    dialog = [this] {
+        g.settings = {4, 4, 3, false, false, true};
+        g.fSkipConfirm = dialogs == 1;  // accepted the first time, cancelled afterwards
+    };
+    fake.chosenFiles = {"/pics/a.png"};
+    MnuLoad_Click(g);
+    ASSERT_TRUE(g.fPlaying && g.win.Timer1.Enabled);
+    for (const int key : {kKeyF7, kKeyF8}) {
+        Form_KeyDown(g, key);
+        MnuConf_Click(g);  // its shortcut, pressed while the key is held
+        EXPECT_FALSE(g.win.Timer1.Enabled) << "key " << key;
+        Form_KeyUp(g, key);
+        EXPECT_TRUE(g.win.Timer1.Enabled) << "key " << key;
+    }
+}
+
 }  // namespace
 }  // namespace quilto
