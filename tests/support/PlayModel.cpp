@@ -569,6 +569,10 @@ void PlayModel::CheckState() {
     if (g_.fSkipConfirm) Fault("fSkipConfirm left set");
     if (w.Label3.Visible) Fault("the busy caption is left on the screen");
     if (w.Timer1.Enabled && !g_.fPlaying) Fault("Timer1 runs with no game in play");
+    // The marks and the peek keep the pieces still while they are shown.
+    if (w.Timer1.Enabled && (w.Shape2.size() > 1 || w.Image2.Visible))
+        Fault("Timer1 runs with ", w.Shape2.size() - 1, " F7 marks and the finished picture ",
+              w.Image2.Visible ? "shown" : "hidden");
     if (w.Label4.Visible && !(g_.fPlaying && g_.settings.fSlippery))
         Fault("the slippery bar shows with fPlaying ", g_.fPlaying, ", fSlippery ", g_.settings.fSlippery);
     // Slippery pieces in a game in play move, their bar on the screen,
