@@ -76,16 +76,22 @@ void MnuConf_Click(GameState& g) {
     g.fSkipConfirm = false;
     OpenConfiguration(g);
 
+    // The F7 marks or the F8 peek (the dialog's shortcut works while either
+    // key is held) keep the pieces still; the key's release starts the timer.
+    const bool aidShown = g.fKeyMoving || g.win.Image2.Visible;
     if (g.fSkipConfirm) {
         NewPuzzle(g);
     } else if (!g.settings.fSlippery) {
         g.win.Label4.Visible = false;
-    } else if (wasRunning) {
-        timer.Enabled = true;  // the bar goes on from where it stood
+    } else if (wasRunning && g.win.Label4.Visible) {
+        timer.Enabled = !aidShown;  // the bar goes on from where it stood
     } else if (g.fPlaying) {
+        // Slippery pieces just switched on: the timer may have been running
+        // idle (an F7 or F8 release starts it whatever the option), but the
+        // bar was not on the screen, so it starts empty and is shown.
         g.win.Label4.box.Width = 0;
         g.win.Label4.Visible = true;
-        timer.Enabled = true;
+        timer.Enabled = !aidShown;
     }
     g.fSkipConfirm = false;
 }

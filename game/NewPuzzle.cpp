@@ -103,10 +103,13 @@ void ReleaseBoardPicture(GameState& g) {
     g.BoardPicture = kNoPictureId;
 }
 
-// The pieces and every picture cut for them; the template stays.
+// The pieces and every picture cut for them; the template stays. The F7
+// marks cover the old pieces and go with them: the marking is over
+// (fKeyMoving is cleared), even while F7 is still held.
 void DestroyBoardElements(GameState& g) {
     auto& pieces = g.win.Image1;
     pieces.erase(pieces.begin() + 1, pieces.end());
+    g.win.Shape2.resize(1);
     ++g.BoardSerial;
     g.win.Image2.Picture = kEmptyPicture;
     g.win.Puente.Picture = kEmptyPicture;

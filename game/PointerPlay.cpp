@@ -28,6 +28,13 @@ void Frame(Element& frame, const Element& piece) {
     frame.Visible = true;
 }
 
+// The grabbed piece gives up its drag pointer when the drag ends, whichever
+// element the ending event came to: after a release lost to a modal box the
+// next press or release may come to another piece.
+void DropDragPointer(GameState& g) {
+    if (g.fDragging && IsPiece(g, g.DragSlot)) Piece(g, g.DragSlot).Pointer = Cursor::Default;
+}
+
 }  // namespace
 
 bool IsPiece(const GameState& g, int index) {
@@ -51,6 +58,7 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
     if (g.settings.fSlide) return;  // sliding boards move by clicks
 
     if (button == kLeftButton) {
+        DropDragPointer(g);
         g.fDragging = true;
         g.DragSlot = static_cast<std::int16_t>(index);
         Piece(g, index).Pointer = Cursor::DragOverPiece;
@@ -61,6 +69,7 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
         // Another button cancels the drag: the trial exchange is undone. The
         // drop frame stays until a button is released.
         if (g.DropSlot != 0) SwapPieces(g, g.DropSlot, g.DragSlot);
+        DropDragPointer(g);
         g.DragSlot = 0;
         g.fDragging = false;
         Piece(g, index).Pointer = Cursor::Default;
@@ -69,6 +78,9 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
 }
 
 void Image1_MouseMove(GameState& g, int index, float x, float y) {
+    // A finished board lies under the finished picture and stays solved; only
+    // a button held since before the win still reaches its pieces.
+    if (!g.fPlaying) return;
     if (!g.fDragging || !IsPiece(g, index) || !IsPiece(g, g.DragSlot)) return;
     Element& grabbed = Piece(g, index);
     // The element's place and the pointer's offset add up in single precision.
@@ -88,6 +100,7 @@ void Image1_MouseMove(GameState& g, int index, float x, float y) {
 void Image1_MouseUp(GameState& g, int index, int) {
     if (!IsPiece(g, index)) return;
     g.PlayCue(Sound::Marca);
+    DropDragPointer(g);
     g.DragSlot = 0;
     g.fDragging = false;
     Piece(g, index).Pointer = Cursor::Default;

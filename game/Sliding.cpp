@@ -61,6 +61,9 @@ void SlideLine(GameState& g, int k) {
 
 void Image1_Click(GameState& g, int index) {
     if (!g.settings.fSlide || index == g.EmptySlot || !IsPiece(g, index)) return;
+    // The release before this click may just have found the board solved: a
+    // finished board stays as it was won.
+    if (!g.fPlaying) return;
     // A board that was not built for sliding has no empty slot to move into.
     if (!IsPiece(g, g.EmptySlot)) return;
     if (g.settings.fIrregular) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <tuple>
 
+#include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -78,6 +79,42 @@ TEST_F(GameMenuTest, ConfigurationPausesTheSlipperyPiecesAndResumesThemAsTheSett
         };
         MnuConf_Click(g);
         EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width), c.want) << &c - cases;
+    }
+}
+
+TEST_F(GameMenuTest, SlipperyPiecesSwitchedOnWhileTheTimerIdlesShowTheirBarFromEmpty) {
+    dialog = [this] {
+        g.settings = {4, 4, 3, false, false, false};
+        g.fSkipConfirm = true;
+    };
+    fake.chosenFiles = {"/pics/a.png"};
+    MnuLoad_Click(g);
+    ASSERT_TRUE(g.fPlaying);
+    g.win.Label4.box.Width = 900;  // where an earlier slippery game left the bar
+    // Releasing F7 starts the timer, which idles without slippery pieces.
+    Form_KeyDown(g, kKeyF7);
+    Form_KeyUp(g, kKeyF7);
+    ASSERT_TRUE(g.win.Timer1.Enabled);
+    dialog = [this] { g.settings.fSlippery = true; };  // needs no new puzzle
+    MnuConf_Click(g);
+    EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width),
+              std::tuple(true, true, 0.0f));
+}
+
+TEST_F(GameMenuTest, ConfigurationLeavesThePiecesStillWhileTheMarksOrThePeekAreShown) {
+    dialog = [this] {
+        g.settings = {4, 4, 3, false, false, true};
+        g.fSkipConfirm = dialogs == 1;  // accepted the first time, cancelled afterwards
+    };
+    fake.chosenFiles = {"/pics/a.png"};
+    MnuLoad_Click(g);
+    ASSERT_TRUE(g.fPlaying && g.win.Timer1.Enabled);
+    for (const int key : {kKeyF7, kKeyF8}) {
+        Form_KeyDown(g, key);
+        MnuConf_Click(g);  // its shortcut, pressed while the key is held
+        EXPECT_FALSE(g.win.Timer1.Enabled) << "key " << key;
+        Form_KeyUp(g, key);
+        EXPECT_TRUE(g.win.Timer1.Enabled) << "key " << key;
     }
 }
 

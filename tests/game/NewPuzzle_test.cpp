@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -156,6 +157,20 @@ TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
         EXPECT_TRUE(fake.messages.back().text == c.message && NoBoard() && fake.pendingEventPasses == 0) << c.message;
     }
     EXPECT_TRUE(dialogs == 6 && fake.messages.size() == 6);
+}
+
+TEST_F(NewPuzzleTest, TheF7MarksOfTheOldBoardGoWithIt) {
+    Start(800, 600, {4, 4, 3, false, false, false});
+    Form_KeyDown(g, kKeyF7);  // held through the next puzzle
+    ASSERT_GT(g.win.Shape2.size(), 1u);
+    Start(800, 600, {3, 2, 3, false, false, false});
+    EXPECT_EQ(g.win.Shape2.size(), 1u);
+    // The key still held marks the new board, once.
+    Form_KeyDown(g, kKeyF7);
+    Form_KeyDown(g, kKeyF7);
+    std::size_t misplaced = 0;
+    for (int p = 1; p <= g.PieceCount; ++p) misplaced += g.PieceAt[static_cast<std::size_t>(p)] != p;
+    EXPECT_EQ(g.win.Shape2.size(), 1 + misplaced);
 }
 
 }  // namespace

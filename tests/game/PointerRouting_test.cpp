@@ -146,5 +146,40 @@ TEST_F(PointerRoutingTest, ACaptureEndsWithTheBoardOrWithAReleaseThatNeverCame) 
     EXPECT_EQ(g.PieceAt[5], 5);
 }
 
+TEST_F(PointerRoutingTest, AButtonHeldThroughTheWinMovesNoPieceOfTheFinishedBoard) {
+    SwapPieces(g, 5, 6);
+    // The middle button goes down on piece 5 and stays down; a left drag
+    // with it takes 5 onto 6 and wins.
+    Press(kMiddleButton, 5);
+    Press(kLeftButton, 5, /*othersHeld=*/true);
+    Move(6);
+    Release(kLeftButton, 6);
+    ASSERT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
+    // The finished picture covers the board, but the middle button still
+    // holds piece 5: another left drag reaches it, and must not take the
+    // solved board apart.
+    Press(kLeftButton, 5, /*othersHeld=*/true);
+    Move(1);
+    Move(3);
+    EXPECT_EQ(g.PieceAt, (std::vector<std::int16_t>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(PointerRoutingTest, ADragWhoseReleaseWasLostGivesUpItsPointerWhenTheNextOneEnds) {
+    // A left drag from piece 1 whose release never comes back (a message box
+    // took it); the next press, on another piece, ends it.
+    Press(kLeftButton, 1);
+    Move(2);
+    Press(kLeftButton, 4, /*othersHeld=*/false);
+    Release(kLeftButton, 4);
+    EXPECT_EQ(g.win.Image1[1].Pointer, Cursor::Default);
+    // The same when another button ends it on another piece.
+    Press(kLeftButton, 2);
+    Move(3);
+    Press(kRightButton, 6, /*othersHeld=*/false);
+    EXPECT_FALSE(g.fDragging);
+    EXPECT_EQ(g.win.Image1[2].Pointer, Cursor::Default);
+    EXPECT_EQ(router.CursorAt(g, Middle(2).first, Middle(2).second), Cursor::Default);
+}
+
 }  // namespace
 }  // namespace quilto

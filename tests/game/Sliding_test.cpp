@@ -4,6 +4,7 @@
 
 #include "game/Completion.h"
 #include "game/Exchange.h"
+#include "game/PointerPlay.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -138,6 +139,17 @@ TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfSixUnitsOrMoreMoves) {
     // Sliding it back solves the board.
     Image1_Click(g, 1);
     EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
+}
+
+TEST_F(SlidingTest, TheClickAfterTheReleaseThatFindsTheBoardSolvedMovesNothing) {
+    // A shuffle can walk the empty slot back home: the first click's release
+    // finds the board solved, and the click itself must leave it so.
+    Image1_MouseUp(g, 11, kLeftButton);
+    ASSERT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
+    Image1_Click(g, 11);
+    ExpectEmptyAt(12);
+    EXPECT_EQ(Row(9), (std::vector<int>{9, 10, 11, 12}));
+    EXPECT_EQ(f.fake.sounds, (std::vector<std::string>{"/app/Marca.wav", "/app/Acaba.wav"}));
 }
 
 TEST(CompletionTest, OnlyABoardWithEveryPieceHomeIsWonAndANoPieceBoardNever) {

@@ -8,9 +8,11 @@ namespace quilto::test {
 
 class TempDir {
 public:
-    TempDir() {
+    // base: where the folder is made; the system's temporary folder unless
+    // told otherwise.
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("quilto-test-" + std::to_string(rd()) + std::to_string(rd()));
+        path_ = base / ("quilto-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
