@@ -105,7 +105,8 @@ void ReleaseBoardPicture(GameState& g) {
 
 // The pieces and every picture cut for them; the template stays. The F7
 // marks cover the old pieces and go with them: the marking is over
-// (fKeyMoving is cleared), even while F7 is still held.
+// (fKeyMoving is cleared), even while F7 is still held or its release was
+// taken by a question box.
 void DestroyBoardElements(GameState& g) {
     auto& pieces = g.win.Image1;
     pieces.erase(pieces.begin() + 1, pieces.end());
@@ -134,9 +135,6 @@ void LeaveNoBoard(GameState& g) {
     g.fPlaying = false;
     g.fDragging = false;
     g.fKeyMoving = false;
-    // The F7 marks go with the old board, even when their key's release never
-    // came (a question box took it).
-    g.win.Shape2.resize(1);
 }
 
 // Regular board: the template becomes one cell, lowered until its height
@@ -259,9 +257,6 @@ void BuildBoard(GameState& g) {
     g.fPlaying = true;
     g.fDragging = false;
     g.fKeyMoving = false;
-    // The F7 marks go with the old board, even when their key's release never
-    // came (a question box took it).
-    g.win.Shape2.resize(1);
 }
 
 // One attempt at a board. On Refused the player has been told why; on any
