@@ -81,6 +81,8 @@ struct GameState {
 
     // Shared members of the main window.
     std::string AppDir;  // ends in the path separator
+    // Full path of the settings file; empty: "Quilto.ini" beside the program.
+    std::string SettingsPath;
     bool fAdjacent = false;
     bool fDragging = false;
     std::int16_t DragSlot = 0;
@@ -105,6 +107,7 @@ struct GameState {
     std::function<void()> ShowConfiguration;
 
     std::string AppFile(const std::string& name) const { return AppDir + name; }
+    std::string SettingsFile() const { return SettingsPath.empty() ? AppFile(kSettingsFileName) : SettingsPath; }
     void PlayCue(const char* name) { platform.PlaySound(AppFile(name)); }
 };
 

@@ -203,7 +203,7 @@ void BuildBoard(GameState& g) {
     ShowBusyCaption(g);
     // A settings file that cannot be written leaves the settings unsaved and
     // the puzzle goes on.
-    (void)SaveSettings(s, g.AppFile(kSettingsFileName));
+    (void)SaveSettings(s, g.SettingsFile());
     g.win.Timer1.Enabled = false;
     if (s.fIrregular) BuildMixedLayout(g);
 

@@ -27,6 +27,19 @@ TEST(MainWindow, StartUpResetsFlagsAndReadsTheSettings) {
     EXPECT_FALSE(g.win.Image2.Visible || g.win.Label3.Visible || g.win.Label4.Visible || g.win.Timer1.Enabled);
 }
 
+// Where the program's folder is not writable, the settings live elsewhere.
+TEST(MainWindow, StartUpReadsTheSettingsFromTheirOwnPathWhenGiven) {
+    test::FakePlatform platform;
+    GameState g(platform);
+    test::TempDir app, config;
+    ASSERT_TRUE(SaveSettings({8, 9, 2, false, true, false}, app.File("Quilto.ini")));
+    ASSERT_TRUE(SaveSettings({4, 3, 1, false, false, true}, config.File("Quilto.ini")));
+    g.SettingsPath = config.File("Quilto.ini");
+    InitElements(g.win);
+    Form_Load(g, app.Path().string());
+    EXPECT_EQ(g.settings, (Settings{4, 3, 1, false, false, true}));
+}
+
 TEST(MainWindow, BoardFrameIsLaidOutOnceFromTheMaximizedOuterSize) {
     test::FakePlatform platform;
     GameState g(platform);

@@ -7,6 +7,7 @@
 
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
+#include "settings/SettingsFile.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -73,6 +74,15 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // With fSkipConfirm nothing is asked; cells already on whole pixels (1500 units) leave the frame as it is.
     Start(700, 700, {6, 4, 1, false, false, false});
     EXPECT_TRUE(g.PieceCount == 24 && g.win.Label1.box == frame && !g.win.Timer1.Enabled && fake.messages.size() == 1);
+}
+
+TEST_F(NewPuzzleTest, SavesTheSettingsToTheirOwnPathWhenGiven) {
+    g.AppDir = dir.AsAppDir();
+    test::TempDir config;
+    g.SettingsPath = config.File("Quilto.ini");
+    Start(600, 600, {6, 4, 2, false, true, false});
+    EXPECT_EQ(LoadSettings(g.SettingsPath), (Settings{6, 4, 2, false, true, false}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Quilto.ini")));
 }
 
 // A 3 x 2 board on the 1.5 frame has square cells of 3000 units; its last
