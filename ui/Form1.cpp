@@ -20,6 +20,7 @@
 #include "game/Slippery.h"
 #include "ui/DragCursors.h"
 #include "ui/Form2.h"
+#include "ui/FormMorvelin.h"
 
 static void InitQuiltoResources() {
     Q_INIT_RESOURCE(quilto);
@@ -110,6 +111,7 @@ void Form1::BuildMenu() {
         if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
         g_.platform.ShellOpen(kHelpFileName, dir);
     });
+    connect(MnuInfo, &QAction::triggered, this, [this] { FormMorvelin::ShowModal(g_.platform, g_.AppDir, this); });
 }
 
 template <typename F>

@@ -2,7 +2,9 @@
 
 #include "game/GameState.h"
 #include "platform/QtPlatform.h"
+#include "platform/SettingsLocation.h"
 #include "ui/Form1.h"
+#include "ui/FormMorvelin.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,10 +13,14 @@ int main(int argc, char* argv[]) {
 
     quilto::QtPlatform platform;
     quilto::GameState g(platform);
-    quilto::Form1 form(g, QCoreApplication::applicationDirPath().toStdString(),
+    const QString appDir = QCoreApplication::applicationDirPath();
+    g.SettingsPath = quilto::SettingsFilePath(appDir);
+    quilto::Form1 form(g, appDir.toStdString(),
                        [&platform](quilto::PictureId id) -> const QImage& { return platform.Picture(id); });
     platform.SetOwner(&form);
     platform.SetBeforeEvents([&form] { form.Sync(); });
+    // The about box comes first; the main window opens once it is closed.
+    quilto::FormMorvelin::ShowModal(platform, g.AppDir, &form);
     form.showMaximized();
     const int code = QApplication::exec();
     platform.SetBeforeEvents(nullptr);
