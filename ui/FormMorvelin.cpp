@@ -24,20 +24,21 @@ const QColor kGrey(192, 192, 192);
 const QColor kLink(51, 153, 255);
 const QColor kLightYellow(255, 255, 192);
 
+// Where Arial is missing, fontconfig offers the nearest font of its metrics.
 QFont Arial(double points) {
     QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
 }
 
-// Arial Black where it is installed, otherwise the heaviest weight of the
-// nearest sans-serif.
+// Arial Black where it is installed, otherwise the heaviest Arial or its
+// nearest stand-in.
 QFont ArialBlack(double points) {
     QFont font(QStringLiteral("Arial Black"));
-    font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Black);
     font.setPointSizeF(points);
+    if (!QFontInfo(font).family().startsWith(font.family(), Qt::CaseInsensitive))
+        font.setFamily(QStringLiteral("Arial"));
     return font;
 }
 
@@ -175,7 +176,7 @@ void FormMorvelin::CreateControls() {
         {lblClick, 2805, 5955, 1320, 210},
     };
     // The paragraph's box runs past the right edge; its text keeps inside
-    // the white frame.
+    // the white frame (margins below).
     const auto visibleWidth = [](const Placement& p) {
         return std::min(p.left + p.width, kClientWidth - kUnitsPerPixel) - p.left;
     };
@@ -184,12 +185,12 @@ void FormMorvelin::CreateControls() {
     for (const Placement& p : placements)
         if (auto* label = qobject_cast<QLabel*>(p.control); label && !label->text().isEmpty())
             scale_ = std::max(scale_, FitScale(*label, visibleWidth(p), p.height));
-    for (const Placement& p : placements) {
-        Place(p.control, p.left, p.top, p.width, p.height);
-        if (auto* label = qobject_cast<QLabel*>(p.control))
-            label->setContentsMargins(0, 0, Pixels(p.left + p.width) - Pixels(p.left + visibleWidth(p)), 0);
-    }
+    for (const Placement& p : placements) Place(p.control, p.left, p.top, p.width, p.height);
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const int overhang = label->geometry().right() - (width() - 2);
+        if (overhang > 0) label->setContentsMargins(0, 0, overhang, 0);
+    }
     // The addresses lie over the ends of their captions.
     lblMail->raise();
     lblURL->raise();

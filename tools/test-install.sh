@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Installs Quilto from a build folder into a temporary prefix, checks that
+# every file lies where a desktop looks for it, and plays the start of a game
+# with the installed program on a virtual X display, its folder read-only:
+# the about box closes on a key, F3 opens the file dialog, a sample picture is
+# chosen, the configuration is accepted, and the new puzzle saves the
+# settings in the user's configuration folder.
+#
+#   tools/test-install.sh BUILD_FOLDER
+#
+# Run as root, the program runs as the unprivileged user 65534, for whom the
+# folder is really read-only. Exits 77 (skipped) without Xvfb, openbox or xdotool.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?usage: $0 BUILD_FOLDER}" && pwd)
+for tool in Xvfb openbox xdotool; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+source "$root/tools/xsession.sh"
+
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+  set +e
+  if [ -n "$game_pid" ]; then
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+  fi
+  stop_x_session
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+chmod 755 "$work"
+
+echo "-- install"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+app=$prefix/lib/quilto
+expected=(bin/quilto lib/quilto/quilto lib/quilto/Instrucciones.htm
+  lib/quilto/Cambia.wav lib/quilto/NoMueve.wav lib/quilto/Desplaza.wav lib/quilto/Marca.wav lib/quilto/Acaba.wav
+  share/applications/org.example.quilto.desktop share/metainfo/org.example.quilto.metainfo.xml)
+for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/quilto.png"); done
+for file in "${expected[@]}"; do [ -e "$prefix/$file" ] || fail "$file is not installed"; done
+# Everything the build puts beside the program is installed beside it.
+(cd "$build/quilto" && find . -type f ! -name Quilto.ini) | while read -r file; do
+  [ -e "$app/$file" ] || fail "${file#./} lies beside the program in the build but is not installed"
+done
+[ "$(readlink -f "$prefix/bin/quilto")" = "$(readlink -f "$app/quilto")" ] || fail "bin/quilto does not lead to the program"
+[ "$(ls "$app/Imagenes" | wc -l)" -ge 4 ] || fail "fewer than four sample pictures"
+
+echo "-- start the installed program with a read-only folder"
+chmod -R a-w "$app"
+home=$work/home runtime=$work/runtime
+mkdir -p "$home" "$runtime"
+chmod 700 "$runtime"
+as_player=()
+if [ "$(id -u)" = 0 ]; then
+  chown 65534:65534 "$home" "$runtime"
+  as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+fi
+start_x_session "$work"
+# The player's own environment: nothing of the test's (such as an offscreen Qt platform).
+env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" \
+  "${as_player[@]}" "$prefix/bin/quilto" >"$work/quilto.log" 2>&1 &
+game_pid=$!
+
+about=$(wait_window "$game_pid" '^Quilto$') || fail "no about box at start-up"
+xdotool search --all --onlyvisible --pid "$game_pid" --name 'Quilto 1.0' >/dev/null && fail "the main window opened before the about box was closed"
+press "$about" space
+main=$(wait_window "$game_pid" '^Quilto 1\.0$') || fail "the main window did not open after the about box"
+
+echo "-- F3, a sample picture, accept the configuration"
+press "$main" F3
+chooser=$(wait_window "$game_pid" '^(Abrir|Open)') || fail "F3 opened no file dialog"
+type_text "$chooser" "$app/Imagenes/Colcha.png"
+for attempt in 1 2 3; do  # the first Return may only take the completer's choice
+  press "$chooser" Return
+  wait_window_gone "$game_pid" "$chooser" 3 2>/dev/null && break
+done
+config=$(wait_window "$game_pid" '^Configuración$') || fail "the first picture did not open the configuration"
+press "$config" Return  # "Aceptar" has the focus
+settings=$home/.config/Quilto/Quilto.ini
+for i in $(seq 150); do [ -s "$settings" ] && break; sleep 0.2; done
+[ -s "$settings" ] || fail "the new puzzle saved no settings in the user's folder (log: $(cat "$work/quilto.log"))"
+[ -e "$app/Quilto.ini" ] && fail "settings were written into the read-only program folder"
+[ "$(sed -n 2p "$settings" | tr -d '\r')" = " 5 " ] || fail "unexpected settings file: $(cat -A "$settings")"
+kill -0 "$game_pid" || fail "the program ended"
+echo "installed program: started, and saved its settings in $settings"
