@@ -1,6 +1,5 @@
-// The Qt platform layer, offscreen, and the files that lie beside the program:
-// pictures through Qt's readers, refusals, releasing pixels, the Spanish
-// standard buttons, the sample pictures and the sound cues.
+// The Qt platform layer, offscreen: pictures through Qt's readers, refusals,
+// releasing pixels and the Spanish standard buttons.
 #include "platform/QtPlatform.h"
 
 #include <sys/resource.h>
@@ -114,34 +113,6 @@ private slots:
                                    {QDialogButtonBox::Cancel, "Cancelar"},
                                    {QDialogButtonBox::Open, "Abrir"}})
             QCOMPARE(box.button(which)->text().remove(QLatin1Char('&')), QString::fromLatin1(text));
-    }
-
-    // A new player can start at once, and every cue is a RIFF/WAVE file a player accepts.
-    void appFilesLoadAndParse() {
-        if (qEnvironmentVariableIsEmpty("QUILTO_APP_DIR")) QSKIP("QUILTO_APP_DIR is not set (run through CTest)");
-        const QDir app(qEnvironmentVariable("QUILTO_APP_DIR")), pictures(app.filePath(QStringLiteral("Imagenes")));
-        const QStringList names = pictures.entryList(QDir::Files);
-        QVERIFY2(names.size() >= 2, qPrintable(names.join(',')));
-        for (const QString& name : names) {
-            const LoadedPicture loaded = platform_.LoadPicture(pictures.filePath(name).toStdString());
-            QVERIFY2(loaded.status == LoadStatus::Ok && loaded.width >= 800 && loaded.height >= 600, qPrintable(name));
-        }
-        for (const char* name : {"Cambia.wav", "NoMueve.wav", "Desplaza.wav", "Marca.wav", "Acaba.wav"}) {
-            QFile wav(app.filePath(QString::fromLatin1(name)));
-            QVERIFY2(wav.open(QIODevice::ReadOnly), name);
-            const QByteArray file = wav.readAll();
-            auto u32 = [&file](qsizetype at) { return qFromLittleEndian<quint32>(file.mid(at, 4).constData()); };
-            QVERIFY2(file.size() > 12 && file.startsWith("RIFF") && file.mid(8, 4) == "WAVE", name);
-            QVERIFY2(u32(4) == quint32(file.size() - 8), name);
-            bool pcm = false, data = false;
-            for (qsizetype at = 12, size = 0; at + 8 <= file.size(); at += 8 + size + (size & 1)) {
-                size = u32(at + 4);
-                QVERIFY2(at + 8 + size <= file.size(), name);
-                pcm |= file.mid(at, 4) == "fmt " && size >= 16 && file.mid(at + 8, 2) == QByteArray("\1\0", 2);
-                data |= file.mid(at, 4) == "data" && pcm && size > 0;
-            }
-            QVERIFY2(pcm && data, name);
-        }
     }
 };
 
