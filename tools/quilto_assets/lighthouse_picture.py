@@ -145,6 +145,18 @@ def _lighthouse(c):
     c.rect(cx - 60, base - 4, cx + 60, base + 8, (120, 120, 126))   # the plinth
 
 
+def _balloon(c, x, y, r):
+    """A hot-air balloon of coloured gores with its basket."""
+    colours = [(232, 64, 70), (252, 210, 70), (64, 150, 220), (250, 250, 246), (120, 190, 90)]
+    for k in range(10, 0, -1):  # gores, outermost first, narrowing to the middle
+        c.ellipse(x, y, r * k / 10, r * 1.15, colours[k % len(colours)])
+    c.polygon([(x - r * 0.55, y + r * 0.95), (x + r * 0.55, y + r * 0.95), (x + r * 0.2, y + r * 1.45),
+               (x - r * 0.2, y + r * 1.45)], (250, 210, 70))
+    for dx in (-0.18, 0.18):
+        c.line(x + dx * r, y + r * 1.45, x + dx * r * 0.8, y + r * 1.75, 1.5, (90, 70, 50))
+    c.rect(int(x - r * 0.2), int(y + r * 1.75), int(x + r * 0.2), int(y + r * 2.0), (150, 100, 60))
+
+
 def _gulls(c):
     for x, y, s in ((420, 250, 1.1), (470, 290, 0.8), (380, 310, 0.7), (560, 200, 0.6), (320, 220, 0.5)):
         c.line(x - 16 * s, y - 8 * s, x, y, 3 * s, (250, 250, 250))
@@ -197,6 +209,30 @@ def _beach(c, rng):
     c.circle(sx, sy, 6, (250, 160, 90))
 
 
+def _sandcastle(c, x, base):
+    sand, dark = (214, 174, 110), (180, 140, 84)
+    c.rect(x - 80, base - 50, x + 80, base, sand)
+    for tx in (x - 70, x - 10, x + 50):  # battlements
+        c.rect(tx, base - 62, tx + 20, base - 50, sand)
+    c.rect(x - 30, base - 110, x + 30, base - 50, sand)
+    for tx in (x - 30, x - 5, x + 20):
+        c.rect(tx, base - 122, tx + 10, base - 110, sand)
+    c.ellipse(x, base - 16, 14, 16, dark)
+    c.rect(x - 14, base - 16, x + 14, base, dark)
+    c.rect(x - 1, base - 160, x + 2, base - 110, (110, 80, 60))
+    c.polygon([(x + 2, base - 160), (x + 36, base - 150), (x + 2, base - 140)], (64, 150, 220))
+    c.ellipse(x, base + 4, 96, 8, (0, 0, 0), 0.12)
+    # A crab on its way to the sea.
+    cx, cy = x + 110, base + 40
+    for side in (-1, 1):
+        for k in range(3):
+            c.line(cx + side * 10, cy + k * 5 - 4, cx + side * 28, cy + k * 7 + 2, 3, (214, 70, 50))
+        c.circle(cx + side * 24, cy - 16, 7, (230, 84, 60))
+    c.ellipse(cx, cy, 20, 13, (230, 84, 60))
+    c.circle(cx - 6, cy - 12, 3, (255, 255, 255))
+    c.circle(cx + 6, cy - 12, 3, (255, 255, 255))
+
+
 def draw():
     c = Canvas(WIDTH, HEIGHT)
     rng = _Lcg(4242)
@@ -204,6 +240,9 @@ def draw():
     _cloud(c, 520, 110, 0.8)
     _cloud(c, 820, 60, 0.5)
     _cloud(c, 120, 330, 0.45)
+    _cloud(c, 380, 470, 0.35)
+    _cloud(c, 860, 300, 0.3)
+    _balloon(c, 300, 330, 44)
     _sea(c, rng)
     _island(c)
     _boat(c, 250, 700, 0.9, (250, 250, 246), (180, 52, 52), (250, 250, 250))
@@ -214,4 +253,5 @@ def draw():
     _lighthouse(c)
     _surf_rocks(c)
     _beach(c, rng)
+    _sandcastle(c, 700, 1110)
     return c
