@@ -111,7 +111,11 @@ void Form1::BuildMenu() {
         if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
         g_.platform.ShellOpen(kHelpFileName, dir);
     });
-    connect(MnuInfo, &QAction::triggered, this, [this] { FormMorvelin::ShowModal(g_.platform, g_.AppDir, this); });
+    // Not a game command: the timer keeps running under the box. Like a
+    // command, it is dropped while another one waits in its pass of events.
+    connect(MnuInfo, &QAction::triggered, this, [this] {
+        if (!running_) FormMorvelin::ShowModal(g_.platform, g_.AppDir, this);
+    });
 }
 
 template <typename F>
