@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quilto and runs the whole test suite: the unit and offscreen Qt
-# tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# short fuzz runs of the toolkit-free code.
+# tests, one game played on a real X server, a scripted game under valgrind,
+# the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# short fuzz runs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -12,6 +13,9 @@ echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== a whole game on a real X server"
+python3 tests/e2e/play_in_x.py build/quilto
 
 echo "== a scripted game under valgrind"
 tools/valgrind-game.sh build

@@ -60,7 +60,7 @@ class Desktop:
 
     def windows(self, pid):
         """Names of the visible windows of a process, by window id."""
-        out = self.run("xdotool", "search", "--onlyvisible", "--pid", str(pid), "", check=False)
+        out = self.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "", check=False)
         found = {}
         for wid in out.split():
             found[wid] = self.run("xdotool", "getwindowname", wid, check=False).strip()
