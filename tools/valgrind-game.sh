@@ -7,7 +7,9 @@ build=${1:-build}
 game="$build/tests/scripted_game"
 export QT_QPA_PLATFORM=offscreen
 
-# Bytes lost (definitely, indirectly or possibly) in one run of n puzzles.
+# Bytes lost (definitely or indirectly) in one run of n puzzles. Blocks only
+# "possibly" lost are the stacks of Qt's pool threads still alive at exit,
+# whose number depends on timing; they are shown, not counted.
 lost_after() {
     local n=$1 log
     log=$(mktemp)
@@ -20,7 +22,7 @@ lost_after() {
     fi
     grep -E "puzzles played|ERROR SUMMARY|(definitely|indirectly|possibly) lost:|still reachable:" "$log" |
         sed 's/^==[0-9]*== *//' >&2
-    grep -E "(definitely|indirectly|possibly) lost:" "$log" |
+    grep -E "(definitely|indirectly) lost:" "$log" |
         sed -E 's/.*lost: ([0-9,]+) bytes.*/\1/' | tr -d , | awk '{ sum += $1 } END { print sum + 0 }'
     rm -f "$log"
 }
