@@ -13,6 +13,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
+#include <utility>
 
 #include "game/GameMenu.h"
 #include "game/KeyboardAids.h"
@@ -114,7 +115,9 @@ void Form1::BuildMenu() {
     // Not a game command: the timer keeps running under the box. Like a
     // command, it is dropped while another one waits in its pass of events.
     connect(MnuInfo, &QAction::triggered, this, [this] {
-        if (!running_) FormMorvelin::ShowModal(g_.platform, g_.AppDir, this);
+        if (running_) return;
+        FormMorvelin::ShowModal(g_.platform, g_.AppDir, this);
+        Run([] {});
     });
 }
 
@@ -125,7 +128,13 @@ void Form1::Run(F&& command) {
     if (running_) return;
     const QScopedValueRollback<bool> running(running_, true);
     command();
+    HandOverLostReleases();
     Sync();
+}
+
+void Form1::HandOverLostReleases() {
+    const QSet<int> released = std::exchange(lostReleases_, {});
+    for (const int code : released) Form_KeyUp(g_, code);
 }
 
 void Form1::ConnectPointer() {
@@ -162,16 +171,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = GameKey(key->key());
-    // Keys typed into a modal dialog or another window are theirs.
-    if (code == 0 || QApplication::activeModalWidget() || !BelongsHere(watched))
-        return QMainWindow::eventFilter(watched, event);
+    if (code == 0) return QMainWindow::eventFilter(watched, event);
+    const bool ours = !QApplication::activeModalWidget() && BelongsHere(watched);
     // A held key repeats its press only; the releases the system puts
     // between the repeats are not the key coming up.
-    if (type == QEvent::KeyRelease && key->isAutoRepeat()) return true;
-    if (type == QEvent::KeyPress)
+    const bool comingUp = type == QEvent::KeyRelease && !key->isAutoRepeat();
+    // A key held down when a box or dialog opened comes up inside it; the
+    // marks or the finished picture it shows go once the box is gone.
+    if (comingUp && keysDown_.remove(code) && (!ours || running_)) {
+        lostReleases_.insert(code);
+        return ours || QMainWindow::eventFilter(watched, event);
+    }
+    // Other keys typed into a modal dialog or another window are theirs.
+    if (!ours) return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::KeyPress) {
+        if (!running_) keysDown_.insert(code);
         Run([&] { Form_KeyDown(g_, code); });
-    else
+    } else if (comingUp) {
         Run([&] { Form_KeyUp(g_, code); });
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 // start and end of the program. It turns Qt events into calls of the game and
 // paints what the game holds.
 #include <QMainWindow>
+#include <QSet>
 #include <QTimer>
 #include <string>
 
@@ -61,6 +62,7 @@ private:
     void ConnectPointer();
     void ShowPointer(QPointF units);
     bool BelongsHere(QObject* o) const;
+    void HandOverLostReleases();
 
     GameState& g_;
     BoardCanvas* canvas_;
@@ -68,6 +70,11 @@ private:
     QTimer timer1_;
     QTimer layoutFallback_;
     bool running_ = false;
+    // F5 to F8 whose press reached the game and whose release has not; and
+    // releases that came while a box or dialog had the keyboard, handed to
+    // the game once it is free again.
+    QSet<int> keysDown_;
+    QSet<int> lostReleases_;
     PointerRouter router_;
 };
 
