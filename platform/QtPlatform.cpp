@@ -6,19 +6,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QTranslator>
 #include <QUrl>
 
+#include "platform/PictureFile.h"
+
 namespace quilto {
 
-QtPlatform::QtPlatform() {
+QtPlatform::QtPlatform(qint64 maxPixels) : maxPixels_(maxPixels) {
     clock_.start();
-    // A decoded picture may take up to 4 bytes per pixel.
-    QImageReader::setAllocationLimit(static_cast<int>(kMaxPixels * 4 / (1024 * 1024)) + 1);
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -76,29 +75,11 @@ std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
 }
 
 LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    QFileInfo info(file);
-    if (!info.exists() || !info.isReadable()) return {LoadStatus::Failed, kNoPictureId, 0, 0};
-    if (info.isDir()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
-        return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-
-    QImage image;
-    if (!reader.read(&image) || image.isNull()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-    if (qint64(image.width()) * image.height() > kMaxPixels) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-    // The canvas draws fastest from these two formats.
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
-        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (image.isNull()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
-
+    PictureFile file = ReadPictureFile(QString::fromStdString(path), maxPixels_);
+    if (file.status != LoadStatus::Ok) return {file.status, kNoPictureId, 0, 0};
     const PictureId id = nextId_++;
-    const LoadedPicture loaded{LoadStatus::Ok, id, image.width(), image.height()};
-    pictures_.emplace(id, std::move(image));
+    const LoadedPicture loaded{LoadStatus::Ok, id, file.image.width(), file.image.height()};
+    pictures_.emplace(id, std::move(file.image));
     return loaded;
 }
 

@@ -18,7 +18,8 @@ namespace quilto {
 
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    // Pictures of more than maxPixels pixels are refused.
+    explicit QtPlatform(qint64 maxPixels = kMaxPixels);
     ~QtPlatform() override;
 
     // Dialogs and message boxes are centred on this window.
@@ -41,7 +42,7 @@ public:
     // The pixels behind a handle; a null image for an unknown one.
     const QImage& Picture(PictureId id) const;
 
-    // Pictures larger than this many pixels are refused.
+    // The game's limit: a decoded picture of up to a gibibyte.
     static constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
 
 private:
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<QSoundEffect> sound_;
     std::unordered_map<PictureId, QImage> pictures_;
     PictureId nextId_ = 1;
+    qint64 maxPixels_;
     QElapsedTimer clock_;
     std::function<void()> beforeEvents_;
 };
