@@ -33,7 +33,7 @@ echo "== short fuzz runs"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTO_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$jobs"
 for target in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus="fuzz/corpus/${name#fuzz_}"
   work=$(mktemp -d)
