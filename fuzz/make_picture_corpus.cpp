@@ -383,5 +383,9 @@ int main(int argc, char** argv) {
     qToLittleEndian(quint16(1024), tgaCut.data() + 14);
     Write("hostile-tga-cut-1024x1024.tga", tgaCut);
     Write("hostile-mng-inner-30000x30000.mng", Mng(16, 12, 30000, 30000));
+    QByteArray icns = Encode(Picture(16, 16, true), "icns");
+    if (icns.mid(8, 4) != "TOC ") qFatal("expected a table of contents");
+    qToBigEndian(quint32(0x80000000u), icns.data() + 20);  // the first icon's length in the table
+    Write("hostile-icns-toc-2gib.icns", icns);
     return 0;
 }

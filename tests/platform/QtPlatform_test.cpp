@@ -86,6 +86,7 @@ const struct {
     {"hostile-gif-frame-65535.gif", {16, 12}},  // the second frame is never decoded
     {"hostile-webp-canvas-16m.webp", {}},
     {"hostile-mng-inner-30000x30000.mng", {}},
+    {"hostile-icns-toc-2gib.icns", {}},
 };
 
 const QDir kSeedDir(QStringLiteral(QUILTO_SOURCE_DIR "/fuzz/corpus/picture"));

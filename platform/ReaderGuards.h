@@ -1,0 +1,14 @@
+#pragma once
+// What Qt's image readers are not handed: files whose reader is not trusted,
+// and files whose declared layout would make a trusted reader run away in
+// time or memory. Each check reads a few header bytes and leaves the file's
+// position as it was.
+#include <QByteArray>
+#include <QIODevice>
+
+namespace quilto {
+
+// True when the reader named `format` (QImageReader::format()) may read this file.
+bool SafeToRead(const QByteArray& format, QIODevice& file);
+
+}  // namespace quilto
