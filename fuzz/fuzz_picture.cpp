@@ -22,6 +22,7 @@
 #include <iterator>
 
 #include "platform/QtPlatform.h"
+#include "platform/ReaderGuards.h"
 
 namespace {
 
@@ -95,15 +96,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::uint64_t reader = 0;
     {
-        QImageReader probe(path);
-        reader = qHash(probe.format());
-        const QSize declared = probe.size();
-        const int frames = probe.imageCount();
-        const auto native = static_cast<std::uint64_t>(probe.imageFormat());
+        // Asks the reader only about files the loader would hand it.
+        QFile file(path);
+        Check(file.open(QIODevice::ReadOnly));
+        QImageReader probe(&file);
+        const QByteArray format = probe.format();
+        reader = qHash(format);
         Mark({1, reader, suffix});
-        Mark({2, reader, Magnitude(declared.width()), Magnitude(declared.height())});
-        Mark({3, reader, static_cast<std::uint64_t>(qBound(-1, frames, 16) + 1)});
-        Mark({4, reader, native});
+        if (quilto::SafeToRead(format, file)) {
+            const QSize declared = probe.size();
+            const int frames = probe.imageCount();
+            Mark({2, reader, Magnitude(declared.width()), Magnitude(declared.height())});
+            Mark({3, reader, static_cast<std::uint64_t>(qBound(-1, frames, 16) + 1)});
+            Mark({4, reader, static_cast<std::uint64_t>(probe.imageFormat())});
+        }
     }
 
     const LoadedPicture loaded = harness->platform.LoadPicture(path.toStdString());

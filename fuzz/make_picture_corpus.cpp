@@ -383,6 +383,10 @@ int main(int argc, char** argv) {
     qToLittleEndian(quint16(1024), tgaCut.data() + 14);
     Write("hostile-tga-cut-1024x1024.tga", tgaCut);
     Write("hostile-mng-inner-30000x30000.mng", Mng(16, 12, 30000, 30000));
+    // A text chunk claiming a gigabyte, cut short; alone and as an icon.
+    const QByteArray pngText = png.left(33) + Be32(0x40000000) + "zTXt" + QByteArray("k\0\0", 3) + png.mid(33);
+    Write("hostile-png-text-1gib.png", pngText);
+    Write("hostile-ico-png-text-1gib.ico", Ico({}, {{16, pngText}}));
     QByteArray icns = Encode(Picture(16, 16, true), "icns");
     if (icns.mid(8, 4) != "TOC ") qFatal("expected a table of contents");
     qToBigEndian(quint32(0x80000000u), icns.data() + 20);  // the first icon's length in the table

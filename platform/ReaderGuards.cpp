@@ -10,13 +10,15 @@ namespace {
 
 // The readers of Qt and of its image-formats package, every one fuzzed through
 // this loader (fuzz/fuzz_picture.cpp); a reader that another package adds to
-// Qt is not trusted with hostile files. MNG stays out: libmng sizes its own
-// buffers from the images inside the file, where Qt's allocation limit does
-// not reach (a 173-byte file declaring a 30000 x 30000 inner image took
-// 2.6 GB and twenty seconds).
-constexpr std::array<std::string_view, 18> kTrustedFormats = {
-    "bmp", "cur", "gif", "icns", "ico", "jpeg", "jpg", "pbm", "pgm",
-    "png", "ppm", "tga", "tif", "tiff", "wbmp", "webp", "xbm", "xpm",
+// Qt is not trusted with hostile files. Two stay out. MNG: libmng sizes its
+// own buffers from the images inside the file, where Qt's allocation limit
+// does not reach (a 173-byte file declaring a 30000 x 30000 inner image took
+// 2.6 GB and twenty seconds). ICNS: Qt's reader allocates each icon's length
+// as the file's table of contents gives it before reading (a 288-byte file
+// asked for 2 GiB), and hands icons stored as PNG to libpng unchecked.
+constexpr std::array<std::string_view, 17> kTrustedFormats = {
+    "bmp", "cur", "gif", "ico", "jpeg", "jpg", "pbm", "pgm", "png",
+    "ppm", "tga", "tif", "tiff", "wbmp", "webp", "xbm", "xpm",
 };
 
 bool Trusted(const QByteArray& format) {
@@ -24,8 +26,18 @@ bool Trusted(const QByteArray& format) {
     return std::find(kTrustedFormats.begin(), kTrustedFormats.end(), name) != kTrustedFormats.end();
 }
 
+const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+
 QByteArray ReadAt(QIODevice& file, qint64 offset, qint64 count) {
     return file.seek(offset) ? file.read(count) : QByteArray();
+}
+
+qint64 BigEndian32(const QByteArray& bytes, qsizetype at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+qint64 LittleEndian32(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
 // Qt's TGA reader fetches every pixel with its own read call and carries on
@@ -45,29 +57,32 @@ bool TgaHoldsItsPixels(QIODevice& file) {
     return file.size() >= kHeaderSize + byte(0) + colourMap + pixels + kFooterSize;
 }
 
-// Qt's ICNS reader takes each icon's length from its block or from the table
-// of contents and allocates that much before reading it: a 288-byte file asked
-// for 2 GiB. Every block, and every length in the table, must fit in the file.
-bool IcnsLengthsFitTheFile(QIODevice& file) {
-    constexpr qint64 kBlockHeaderSize = 8;
-    const qint64 size = file.size();
-    auto length = [](const QByteArray& header) { return qint64(qFromBigEndian<quint32>(header.constData() + 4)); };
-    const QByteArray container = ReadAt(file, 0, kBlockHeaderSize);
-    if (container.size() != kBlockHeaderSize || length(container) > size) return false;
-    for (qint64 at = kBlockHeaderSize; at + kBlockHeaderSize <= size;) {
-        const QByteArray block = ReadAt(file, at, kBlockHeaderSize);
-        if (block.size() != kBlockHeaderSize || length(block) < kBlockHeaderSize || at + length(block) > size)
-            return false;
-        if (block.startsWith("TOC ")) {
-            const QByteArray table = ReadAt(file, at + kBlockHeaderSize, length(block) - kBlockHeaderSize);
-            for (qsizetype entry = 0; entry + kBlockHeaderSize <= table.size(); entry += kBlockHeaderSize) {
-                const qint64 declared = length(table.mid(entry, kBlockHeaderSize));
-                if (declared < kBlockHeaderSize || declared > size) return false;
-            }
-        }
-        at += length(block);
+// libpng takes a chunk's length from the file and, for text, profile and
+// unknown chunks, allocates that much before reading it; Qt sets no limit
+// (a 174-byte file asked for 1.2 GB). Every chunk of the PNG stored between
+// start and end, up to its last, must fit there.
+bool PngChunksFit(QIODevice& file, qint64 start, qint64 end) {
+    constexpr qint64 kSignatureSize = 8, kChunkHeaderSize = 8, kCrcSize = 4;
+    for (qint64 at = start + kSignatureSize; at + kChunkHeaderSize <= end;) {
+        const QByteArray header = ReadAt(file, at, kChunkHeaderSize);
+        if (header.size() != kChunkHeaderSize) return false;
+        const qint64 next = at + kChunkHeaderSize + BigEndian32(header, 0) + kCrcSize;
+        if (next > end) return false;
+        if (header.endsWith("IEND")) break;
+        at = next;
     }
     return true;
+}
+
+// Qt's ICO reader hands an icon stored as PNG to libpng (above). The loader
+// reads the first icon only.
+bool FirstIconFits(QIODevice& file) {
+    constexpr qint64 kDirectoryAt = 6, kEntrySize = 16;
+    const QByteArray entry = ReadAt(file, kDirectoryAt, kEntrySize);
+    if (entry.size() != kEntrySize) return false;
+    const qint64 bytes = LittleEndian32(entry, 8), offset = LittleEndian32(entry, 12);
+    if (ReadAt(file, offset, kPngSignature.size()) != kPngSignature) return true;
+    return PngChunksFit(file, offset, std::min(offset + bytes, file.size()));
 }
 
 }  // namespace
@@ -78,8 +93,10 @@ bool SafeToRead(const QByteArray& format, QIODevice& file) {
     bool safe = true;
     if (format == "tga")
         safe = TgaHoldsItsPixels(file);
-    else if (format == "icns")
-        safe = IcnsLengthsFitTheFile(file);
+    else if (format == "png")
+        safe = PngChunksFit(file, 0, file.size());
+    else if (format == "ico" || format == "cur")
+        safe = FirstIconFits(file);
     file.seek(position);
     return safe;
 }

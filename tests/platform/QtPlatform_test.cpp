@@ -68,13 +68,13 @@ const struct {
     {"gif-animated.gif", {16, 12}},
     {"ico-one.ico", {16, 16}},
     {"ico-sizes.ico", {16, 16}},  // 16, 32 and 48 pixels square
-    {"icns-icon.icns", {16, 16}},
     {"ppm-rgb.ppm", {16, 12}},
     {"tga-rgb.tga", {16, 12}},
     {"xpm-indexed.xpm", {16, 12}},
     {"xbm-mono.xbm", {16, 12}},
     {"wbmp-mono.wbmp", {16, 12}},
-    {"mng-still.mng", {}},  // the MNG reader is not trusted
+    {"mng-still.mng", {}},  // the MNG and ICNS readers are not trusted
+    {"icns-icon.icns", {}},
     {"hostile-png-truncated.png", {}},
     {"hostile-jpeg-truncated.jpg", {}},
     {"hostile-tga-cut-1024x1024.tga", {}},
@@ -87,6 +87,8 @@ const struct {
     {"hostile-webp-canvas-16m.webp", {}},
     {"hostile-mng-inner-30000x30000.mng", {}},
     {"hostile-icns-toc-2gib.icns", {}},
+    {"hostile-png-text-1gib.png", {}},
+    {"hostile-ico-png-text-1gib.ico", {}},
 };
 
 const QDir kSeedDir(QStringLiteral(QUILTO_SOURCE_DIR "/fuzz/corpus/picture"));
