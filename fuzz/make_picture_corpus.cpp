@@ -382,6 +382,12 @@ int main(int argc, char** argv) {
     qToLittleEndian(quint16(1024), tgaCut.data() + 12);
     qToLittleEndian(quint16(1024), tgaCut.data() + 14);
     Write("hostile-tga-cut-1024x1024.tga", tgaCut);
+    QByteArray tgaMap = tga.left(18) + QByteArray(30, '\0') + tga.right(26);
+    tgaMap[1] = 1;                                   // a colour map
+    qToLittleEndian(quint16(244), tgaMap.data() + 5);  // of 244 entries
+    tgaMap[7] = 0;                                   // of depth 0, origin 250
+    tgaMap[8] = char(0xfa);
+    Write("hostile-tga-colour-map.tga", tgaMap);
     Write("hostile-mng-inner-30000x30000.mng", Mng(16, 12, 30000, 30000));
     // A text chunk claiming a gigabyte, cut short; alone and as an icon.
     const QByteArray pngText = png.left(33) + Be32(0x40000000) + "zTXt" + QByteArray("k\0\0", 3) + png.mid(33);

@@ -40,21 +40,23 @@ qint64 LittleEndian32(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-// Qt's TGA reader fetches every pixel with its own read call and carries on
-// past the end of a cut-off file at one system call per pixel: a 52-byte file
-// declaring 16 x 55551 pixels kept it busy for seconds, and at the game's size
-// limit it would be most of an hour. A TGA file must hold all it declares: the
-// header, the image identifier, the colour map, the pixels and the footer.
-bool TgaHoldsItsPixels(QIODevice& file) {
-    constexpr qint64 kHeaderSize = 18, kFooterSize = 26;
+// Qt's TGA reader fetches every byte with its own read call and carries on
+// past the end of a cut-off file at one system call per byte: a 52-byte file
+// declaring 16 x 55551 pixels kept it busy for seconds, a 74-byte one with a
+// colour map of 244 x 64000 for minutes. The file must hold what the reader
+// reads: the header, then the identifier and the colour map, which Qt 6.4
+// skips twice, sizing the map as the length times the 16 bits from its depth
+// byte on, then the pixels. The doubled identifier may overrun a valid file by
+// up to 255 bytes; so few extra calls do no harm.
+bool TgaHoldsWhatIsRead(QIODevice& file) {
+    constexpr qint64 kHeaderSize = 18, kLongestIdentifier = 255;
     const QByteArray header = ReadAt(file, 0, kHeaderSize);
     if (header.size() != kHeaderSize) return false;
     auto byte = [&header](int i) { return qint64(quint8(header[i])); };
     auto word = [&byte](int i) { return byte(i) | byte(i + 1) << 8; };
-    auto bytesPer = [](qint64 bits) { return (bits + 7) / 8; };
-    const qint64 colourMap = byte(1) == 1 ? word(5) * bytesPer(byte(7)) : 0;
-    const qint64 pixels = word(12) * word(14) * bytesPer(byte(16));
-    return file.size() >= kHeaderSize + byte(0) + colourMap + pixels + kFooterSize;
+    const qint64 skipped = byte(0) + (byte(1) == 1 ? word(5) * word(7) : 0);
+    const qint64 pixels = word(12) * word(14) * ((byte(16) + 7) / 8);
+    return kHeaderSize + 2 * skipped + pixels <= file.size() + kLongestIdentifier;
 }
 
 // libpng takes a chunk's length from the file and, for text, profile and
@@ -92,7 +94,7 @@ bool SafeToRead(const QByteArray& format, QIODevice& file) {
     const qint64 position = file.pos();
     bool safe = true;
     if (format == "tga")
-        safe = TgaHoldsItsPixels(file);
+        safe = TgaHoldsWhatIsRead(file);
     else if (format == "png")
         safe = PngChunksFit(file, 0, file.size());
     else if (format == "ico" || format == "cur")

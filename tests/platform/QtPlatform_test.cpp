@@ -78,6 +78,7 @@ const struct {
     {"hostile-png-truncated.png", {}},
     {"hostile-jpeg-truncated.jpg", {}},
     {"hostile-tga-cut-1024x1024.tga", {}},
+    {"hostile-tga-colour-map.tga", {}},
     {"hostile-png-60000x60000.png", {}},
     {"hostile-jpeg-65500x65500.jpg", {}},
     {"hostile-bmp-65536x65536.bmp", {}},
