@@ -31,7 +31,7 @@ namespace {
 // file that keeps a reader busy for seconds, is a fault.
 constexpr qint64 kFuzzMaxPixels = 1024 * 1024;
 
-const char* const kSuffixes[] = {".tga", "",     ".png", ".jpg",  ".gif",  ".bmp", ".webp", ".tif", ".ico",
+const char* const kSuffixes[] = {".tga", "",     ".png", ".jpg", ".gif", ".bmp",  ".webp", ".tif", ".ico",
                                  ".cur", ".ppm", ".xpm", ".xbm", ".mng", ".icns", ".wbmp", ".svg", ".txt"};
 
 struct Harness {

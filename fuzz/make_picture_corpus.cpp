@@ -105,8 +105,7 @@ QByteArray Mng(quint32 frameWidth, quint32 frameHeight, quint32 width, quint32 h
     return QByteArray("\x8aMNG\r\n\x1a\n", 8) +
            PngChunk("MHDR", Be32(frameWidth) + Be32(frameHeight) + Be32(1000) + QByteArray(16, '\0')) +
            PngChunk("IHDR", Be32(width) + Be32(height) + QByteArray("\x08\x02\x00\x00\x00", 5)) +
-           PngChunk("IDAT", qCompress(rows).mid(4)) +
-           PngChunk("IEND", {}) + PngChunk("MEND", {});
+           PngChunk("IDAT", qCompress(rows).mid(4)) + PngChunk("IEND", {}) + PngChunk("MEND", {});
 }
 
 // ---- GIF, which Qt reads but does not write.
@@ -166,15 +165,14 @@ struct GifFrame {
 
 // Four colours; frame pixels run through the palette by position.
 QByteArray Gif(int screenWidth, int screenHeight, const std::vector<GifFrame>& frames, bool loop) {
-    QByteArray gif = "GIF89a" + Le16(quint16(screenWidth)) + Le16(quint16(screenHeight)) + QByteArray("\x91\x00\x00", 3) +
-                     QByteArray("\xc8\x1e\x28\x20\x80\xe0\xf0\xd0\x10\x00\x00\x00", 12);
+    QByteArray gif = "GIF89a" + Le16(quint16(screenWidth)) + Le16(quint16(screenHeight)) +
+                     QByteArray("\x91\x00\x00", 3) + QByteArray("\xc8\x1e\x28\x20\x80\xe0\xf0\xd0\x10\x00\x00\x00", 12);
     if (loop) gif += QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
     for (const GifFrame& f : frames) {
         const int packed = (f.disposal << 2) | (f.transparent >= 0 ? 1 : 0);
-        gif += QByteArray("\x21\xf9\x04", 3) + char(packed) + Le16(quint16(f.delay)) + char(qMax(0, f.transparent)) +
-               '\0';
-        gif += ',' + Le16(quint16(f.x)) + Le16(quint16(f.y)) + Le16(quint16(f.width)) + Le16(quint16(f.height)) +
-               '\0';
+        gif +=
+            QByteArray("\x21\xf9\x04", 3) + char(packed) + Le16(quint16(f.delay)) + char(qMax(0, f.transparent)) + '\0';
+        gif += ',' + Le16(quint16(f.x)) + Le16(quint16(f.y)) + Le16(quint16(f.width)) + Le16(quint16(f.height)) + '\0';
         QByteArray pixels;
         for (int y = 0; y < qMin(f.height, 64); ++y)
             for (int x = 0; x < qMin(f.width, 64); ++x) pixels += char((x / 3 + y / 2 + f.x) % 4);
@@ -272,8 +270,8 @@ QByteArray Webp(const QByteArray& body) {
 }
 
 QByteArray AnimatedWebp(int canvasWidth, int canvasHeight) {
-    QByteArray body = RiffChunk("VP8X", QByteArray(1, '\x12') + QByteArray(3, '\0') + Le24(canvasWidth - 1) +
-                                            Le24(canvasHeight - 1));
+    QByteArray body =
+        RiffChunk("VP8X", QByteArray(1, '\x12') + QByteArray(3, '\0') + Le24(canvasWidth - 1) + Le24(canvasHeight - 1));
     body += RiffChunk("ANIM", Le32(0xFF000000u) + Le16(0));
     const QImage frames[] = {Picture(16, 12, true), Picture(8, 6), Picture(10, 4, true)};
     const int positions[][2] = {{0, 0}, {4, 2}, {6, 8}};
@@ -306,8 +304,8 @@ QByteArray Tga(const QImage& image) {
 
 // Inserts an Exif block saying the picture is to be turned a quarter clockwise.
 QByteArray WithExifRotation(const QByteArray& jpeg) {
-    const QByteArray tiff = QByteArray("II*\0", 4) + Le32(8) + Le16(1) + Le16(0x0112) + Le16(3) + Le32(1) + Le16(6) +
-                            Le16(0) + Le32(0);
+    const QByteArray tiff =
+        QByteArray("II*\0", 4) + Le32(8) + Le16(1) + Le16(0x0112) + Le16(3) + Le32(1) + Le16(6) + Le16(0) + Le32(0);
     const QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff;
     return jpeg.left(2) + "\xff\xe1" + Be16(quint16(app1.size() + 2)) + app1 + jpeg.mid(2);
 }
@@ -383,9 +381,9 @@ int main(int argc, char** argv) {
     qToLittleEndian(quint16(1024), tgaCut.data() + 14);
     Write("hostile-tga-cut-1024x1024.tga", tgaCut);
     QByteArray tgaMap = tga.left(18) + QByteArray(30, '\0') + tga.right(26);
-    tgaMap[1] = 1;                                   // a colour map
+    tgaMap[1] = 1;                                     // a colour map
     qToLittleEndian(quint16(244), tgaMap.data() + 5);  // of 244 entries
-    tgaMap[7] = 0;                                   // of depth 0, origin 250
+    tgaMap[7] = 0;                                     // of depth 0, origin 250
     tgaMap[8] = char(0xfa);
     Write("hostile-tga-colour-map.tga", tgaMap);
     Write("hostile-mng-inner-30000x30000.mng", Mng(16, 12, 30000, 30000));

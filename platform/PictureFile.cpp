@@ -35,8 +35,7 @@ PictureFile ReadPictureFile(const QString& path, qint64 maxPixels) {
     if (!reader.canRead()) return NotAPicture();
     if (!SafeToRead(reader.format(), file)) return NotAPicture();
     // Most readers know the size from the header alone.
-    if (const QSize declared = reader.size(); declared.isValid() && TooLarge(declared, maxPixels))
-        return NotAPicture();
+    if (const QSize declared = reader.size(); declared.isValid() && TooLarge(declared, maxPixels)) return NotAPicture();
     // The others, and canvases larger than the size declared (a GIF declares its
     // first frame), meet Qt's allocation limit: 4 bytes a pixel.
     QImageReader::setAllocationLimit(int(std::min<qint64>(maxPixels * 4 / (1024 * 1024) + 1, INT_MAX)));

@@ -17,7 +17,7 @@ namespace {
 // as the file's table of contents gives it before reading (a 288-byte file
 // asked for 2 GiB), and hands icons stored as PNG to libpng unchecked.
 constexpr std::array<std::string_view, 17> kTrustedFormats = {
-    "bmp", "cur", "gif", "ico", "jpeg", "jpg", "pbm", "pgm", "png",
+    "bmp", "cur", "gif", "ico",  "jpeg", "jpg",  "pbm", "pgm", "png",
     "ppm", "tga", "tif", "tiff", "wbmp", "webp", "xbm", "xpm",
 };
 

@@ -7,8 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <thread>
-
 #include <QApplication>
 #include <QBuffer>
 #include <QDialogButtonBox>
@@ -16,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <thread>
 
 using namespace quilto;
 
@@ -189,8 +188,9 @@ private slots:
         if (size.isValid()) {
             const QImage& picture = platform_.Picture(loaded.id);
             QCOMPARE(picture.size(), size);
-            QVERIFY2(picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32_Premultiplied,
-                     qPrintable(QString::number(picture.format())));
+            QVERIFY2(
+                picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32_Premultiplied,
+                qPrintable(QString::number(picture.format())));
             platform_.ReleasePicture(loaded.id);
         }
         QCOMPARE_LT(PeakKb() - before, 256 * 1024);
