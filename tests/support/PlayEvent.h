@@ -14,35 +14,16 @@ struct PlayEvent {
 };
 
 inline std::string Describe(const PlayEvent& e) {
+    static const char* const names[] = {"MnuLoad_Click", "MnuNew_Click",    "MnuConf_Click", "press button ",
+                                        "move",          "release button ", "Timer1_Timer",  "key down F",
+                                        "key up F",      "resize, state "};
     std::ostringstream os;
-    switch (e.kind) {
-        case PlayKind::Load:
-            return "MnuLoad_Click";
-        case PlayKind::New:
-            return "MnuNew_Click";
-        case PlayKind::Conf:
-            return "MnuConf_Click";
-        case PlayKind::Tick:
-            return "Timer1_Timer";
-        case PlayKind::Press:
-            os << "press button " << e.code << " at (" << e.x << ", " << e.y << ")";
-            break;
-        case PlayKind::Move:
-            os << "move to (" << e.x << ", " << e.y << ")";
-            break;
-        case PlayKind::Release:
-            os << "release button " << e.code << " at (" << e.x << ", " << e.y << ")";
-            break;
-        case PlayKind::KeyDown:
-            os << "key down F" << e.code - 111;  // F1 is 112
-            break;
-        case PlayKind::KeyUp:
-            os << "key up F" << e.code - 111;
-            break;
-        case PlayKind::Resize:
-            os << "resize, state " << e.code << ", " << e.x << " x " << e.y;
-            break;
-    }
+    os << names[static_cast<int>(e.kind)];
+    if (e.kind == PlayKind::Press || e.kind == PlayKind::Release) os << e.code;
+    if (e.kind == PlayKind::Press || e.kind == PlayKind::Release || e.kind == PlayKind::Move)
+        os << " at (" << e.x << ", " << e.y << ")";
+    if (e.kind == PlayKind::KeyDown || e.kind == PlayKind::KeyUp) os << e.code - 111;  // F1 is 112
+    if (e.kind == PlayKind::Resize) os << e.code << ", " << e.x << " x " << e.y;
     return os.str();
 }
 

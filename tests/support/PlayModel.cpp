@@ -18,20 +18,18 @@ const std::string kWin = "Lo has logrado!";
 const std::string kAskNew = "Quieres empezar otro puzzle?";
 const std::string kLoadFirst = "Primero debes cargar una imagen";
 
-}  // namespace
-
-PlayStats& PlayStats::operator+=(const PlayStats& o) {
-    events += o.events;
-    boards += o.boards;
-    wins += o.wins;
-    drags += o.drags;
-    cancels += o.cancels;
-    slides += o.slides;
-    slipperyMoves += o.slipperyMoves;
-    refusals += o.refusals;
-    lostReleases += o.lostReleases;
-    return *this;
+std::vector<int> Home(const Board& b) {
+    std::vector<int> home;
+    for (std::size_t p = 1; p < b.size(); ++p)
+        if (b[p] == static_cast<int>(p)) home.push_back(static_cast<int>(p));
+    return home;
 }
+
+bool Solved(const Board& b) {
+    return b.size() > 1 && Home(b).size() == b.size() - 1;
+}
+
+}  // namespace
 
 std::string PlayStats::Summary() const {
     std::ostringstream os;
@@ -42,53 +40,33 @@ std::string PlayStats::Summary() const {
 }
 
 PlayModel::Snapshot PlayModel::Take() const {
-    Snapshot s;
-    s.pieceAt = BoardNow();
-    s.count = g_.PieceCount;
-    s.playing = g_.fPlaying;
-    s.dragging = g_.fDragging;
-    s.keyMoving = g_.fKeyMoving;
-    s.borders = g_.fBorders;
-    s.image2 = g_.win.Image2.Visible;
-    s.dropSlot = g_.DropSlot;
-    s.emptySlot = g_.EmptySlot;
-    s.bar = g_.win.Label4.box.Width;
-    s.serial = g_.BoardSerial;
-    s.sounds = fake_.sounds.size();
-    s.marks = g_.win.Shape2.size() - 1;
-    return s;
+    const Window& w = g_.win;
+    return {.board = BoardNow(),
+            .count = g_.PieceCount,
+            .dropSlot = g_.DropSlot,
+            .emptySlot = g_.EmptySlot,
+            .playing = g_.fPlaying,
+            .dragging = g_.fDragging,
+            .keyMoving = g_.fKeyMoving,
+            .borders = g_.fBorders,
+            .image2 = w.Image2.Visible,
+            .bar = w.Label4.box.Width,
+            .sounds = fake_.sounds.size(),
+            .marks = w.Shape2.size() - 1};
 }
 
-std::vector<std::int16_t> PlayModel::BoardNow() const {
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(g_.PieceCount, 0)),
-                                                g_.PieceAt.empty() ? 0 : g_.PieceAt.size() - 1);
-    if (n == 0) return {};
-    return {g_.PieceAt.begin() + 1, g_.PieceAt.begin() + 1 + static_cast<std::ptrdiff_t>(n)};
-}
-
-bool PlayModel::Solved(const std::vector<std::int16_t>& board) {
-    return !board.empty() && Home(board).size() == board.size();
-}
-
-std::vector<int> PlayModel::Home(const std::vector<std::int16_t>& board) {
-    std::vector<int> home;
-    for (std::size_t i = 0; i < board.size(); ++i)
-        if (board[i] == static_cast<int>(i) + 1) home.push_back(static_cast<int>(i) + 1);
-    return home;
+Board PlayModel::BoardNow() const {
+    const std::size_t n = std::min<std::size_t>(std::max<int>(g_.PieceCount, 0), g_.PieceAt.size() - 1);
+    if (g_.PieceAt.empty() || n == 0) return {};
+    return {g_.PieceAt.begin(), g_.PieceAt.begin() + static_cast<std::ptrdiff_t>(n) + 1};
 }
 
 std::vector<int> PlayModel::Misplaced() const {
-    const auto board = BoardNow();
+    const Board b = BoardNow();
     std::vector<int> out;
-    for (std::size_t i = 0; i < board.size(); ++i)
-        if (board[i] != static_cast<int>(i) + 1) out.push_back(static_cast<int>(i) + 1);
+    for (std::size_t p = 1; p < b.size(); ++p)
+        if (b[p] != static_cast<int>(p)) out.push_back(static_cast<int>(p));
     return out;
-}
-
-bool PlayModel::EndsWithCue(std::size_t sound, const char* cue) const {
-    const std::string& s = fake_.sounds.at(sound);
-    const std::string tail = cue;
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 int PlayModel::CapturedPiece() const {
@@ -118,20 +96,21 @@ int PlayModel::SlotUnder(int grabbed, float x, float y) const {
 // A regular sliding board after a click on k with the empty slot at e: when
 // they share a row or a column, every piece from k up to the empty slot moves
 // one step toward it and k becomes empty; otherwise nothing moves.
-std::vector<std::int16_t> PlayModel::SlidRegular(std::vector<std::int16_t> b, int e, int k) const {
+Board PlayModel::SlidRegular(Board b, int e, int k) const {
     const int columns = board_.settings.Columns;
     int step = 0;
     if ((e - 1) / columns == (k - 1) / columns) step = k > e ? 1 : -1;
     if ((e - 1) % columns == (k - 1) % columns) step = k > e ? columns : -columns;
     if (step == 0) return b;
-    const std::int16_t empty = b[static_cast<std::size_t>(e - 1)];
-    for (int p = e; p != k; p += step) b[static_cast<std::size_t>(p - 1)] = b[static_cast<std::size_t>(p + step - 1)];
-    b[static_cast<std::size_t>(k - 1)] = empty;
+    const std::int16_t empty = b[static_cast<std::size_t>(e)];
+    for (int p = e; p != k; p += step) b[static_cast<std::size_t>(p)] = b[static_cast<std::size_t>(p + step)];
+    b[static_cast<std::size_t>(k)] = empty;
     return b;
 }
 
 void PlayModel::OnMessage(const ShownMessage& m) {
     modalSeen_ = true;
+    const Window& w = g_.win;
     if (m.text == kWin) {
         ++announced_;
         if (g_.PieceCount < 1)
@@ -139,15 +118,12 @@ void PlayModel::OnMessage(const ShownMessage& m) {
         else if (!Solved(BoardNow()))
             Fault("\"", kWin, "\" on an unsolved board: ", Misplaced().size(), " pieces away from home");
         if (m.icon != MsgIcon::Information) Fault("the win message has not the information icon");
-        if (g_.win.Timer1.Enabled) Fault("Timer1 still enabled when the win is announced");
-        if (!g_.win.Image2.Visible) Fault("the finished picture is not shown when the win is announced");
-        for (std::size_t p = 1; p < g_.win.Image1.size(); ++p)
-            if (g_.win.Image1[p].Z >= g_.win.Image2.Z) {
-                Fault("piece ", p, " lies in front of the finished picture at the win");
-                break;
-            }
-        if (g_.win.Label4.Visible) Fault("the slippery bar is still shown when the win is announced");
-        if (fake_.sounds.empty() || !EndsWithCue(fake_.sounds.size() - 1, Sound::Acaba))
+        if (w.Timer1.Enabled) Fault("Timer1 still enabled when the win is announced");
+        if (!w.Image2.Visible) Fault("the finished picture is not shown when the win is announced");
+        if (std::any_of(w.Image1.begin() + 1, w.Image1.end(), [&](const Element& e) { return e.Z >= w.Image2.Z; }))
+            Fault("a piece lies in front of the finished picture at the win");
+        if (w.Label4.Visible) Fault("the slippery bar is still shown when the win is announced");
+        if (fake_.sounds.empty() || !SoundIs(fake_.sounds.size() - 1, Sound::Acaba))
             Fault("the win is announced without \"Acaba.wav\" just before");
     } else if (m.text == kAskNew) {
         if (!g_.fPlaying || g_.fSkipConfirm)
@@ -172,15 +148,20 @@ void PlayModel::LoseRelease(int button) {
 
 bool PlayModel::Play(const PlayEvent& e) {
     const Snapshot before = Take();
-    mayChangeBoard_ = false;
+    mayChangeBoard_ = modalSeen_ = false;
     checksSolved_.clear();
     announced_ = 0;
-    modalSeen_ = false;
     switch (e.kind) {
+        // The menu commands build a new board or leave the old one as it
+        // was; they run no completion check.
         case PlayKind::Load:
+            MnuLoad_Click(g_);
+            break;
         case PlayKind::New:
+            MnuNew_Click(g_);
+            break;
         case PlayKind::Conf:
-            PlayMenu(e);
+            MnuConf_Click(g_);
             break;
         case PlayKind::Resize: {
             const auto state = static_cast<WindowState>(e.code);
@@ -213,7 +194,7 @@ bool PlayModel::Play(const PlayEvent& e) {
 
     if (g_.BoardSerial != board_.serial)
         OnNewBoard();
-    else if (!mayChangeBoard_ && BoardNow() != before.pieceAt)
+    else if (!mayChangeBoard_ && BoardNow() != before.board)
         Fault(Describe(e), " changed the board");
     // The completion check announces the win exactly when it finds the
     // board solved.
@@ -226,25 +207,13 @@ bool PlayModel::Play(const PlayEvent& e) {
     return true;
 }
 
-// The menu commands build a new board or leave the old one as it was; they
-// run no completion check.
-void PlayModel::PlayMenu(const PlayEvent& e) {
-    if (e.kind == PlayKind::Load) MnuLoad_Click(g_);
-    if (e.kind == PlayKind::New) MnuNew_Click(g_);
-    if (e.kind == PlayKind::Conf) MnuConf_Click(g_);
-}
-
 bool PlayModel::PlayPress(const PlayEvent& e, const Snapshot& before) {
     const int button = e.code;
     if (buttonsDown_ & button) return false;
     const bool othersHeld = buttonsDown_ != 0;
     buttonsDown_ |= button;
     if (!othersHeld) route_.held = 0;
-    if (route_.held == 0) {
-        route_.captured = TargetAt(g_, e.x, e.y);
-        route_.serial = g_.BoardSerial;
-        route_.leftHere = false;
-    }
+    if (route_.held == 0) route_ = {TargetAt(g_, e.x, e.y), g_.BoardSerial, 0, false};
     route_.held |= button;
     if (button == kLeftButton) route_.leftHere = true;
     const int piece = CapturedPiece();
@@ -255,9 +224,9 @@ bool PlayModel::PlayPress(const PlayEvent& e, const Snapshot& before) {
     // ordinary board frames the piece and starts a drag.
     const bool sliding = SlidingBoard();
     mayShape1_ = button == kLeftButton && !sliding;
-    if (button == kLeftButton && !sliding) {
+    if (mayShape1_) {
         ++stats_.drags;
-        dragStart_ = before.pieceAt;
+        dragStart_ = before.board;
         if (!g_.fDragging || g_.DragSlot != piece || g_.DropSlot != 0)
             Fault("a left press on piece ", piece, " leaves fDragging ", g_.fDragging, ", DragSlot ", g_.DragSlot,
                   ", DropSlot ", g_.DropSlot);
@@ -307,8 +276,7 @@ bool PlayModel::PlayRelease(const PlayEvent& e, const Snapshot& before) {
         route_.held &= ~button;
         piece = CapturedPiece();
         // A click is a left press and release over the same element.
-        if (piece && button == kLeftButton && route_.leftHere) {
-            route_.leftHere = false;
+        if (piece && button == kLeftButton && std::exchange(route_.leftHere, false)) {
             const Box& b = BoxOf(piece);
             click = b.Left <= e.x && e.x < b.Left + b.Width && b.Top <= e.y && e.y < b.Top + b.Height;
         }
@@ -319,8 +287,8 @@ bool PlayModel::PlayRelease(const PlayEvent& e, const Snapshot& before) {
     // A release on a piece: "Marca.wav", the drag ends, the completion
     // check sees the board as it stood, the overlays go.
     mayShape1_ = mayShape3_ = mayShape5_ = false;
-    checksSolved_.push_back(Solved(before.pieceAt));
-    if (fake_.sounds.size() == before.sounds || !EndsWithCue(before.sounds, Sound::Marca))
+    checksSolved_.push_back(Solved(before.board));
+    if (fake_.sounds.size() == before.sounds || !SoundIs(before.sounds, Sound::Marca))
         Fault("a release on piece ", piece, " does not play \"Marca.wav\" first");
     if (g_.fDragging || g_.DragSlot != 0)
         Fault("a release leaves fDragging ", g_.fDragging, ", DragSlot ", g_.DragSlot);
@@ -333,20 +301,20 @@ bool PlayModel::PlayRelease(const PlayEvent& e, const Snapshot& before) {
 // The click after the release: on a sliding board still in play, pieces move
 // into the empty slot.
 void PlayModel::PlayClick(int piece, const Snapshot& before) {
-    const bool stillPlaying = before.playing && !Solved(before.pieceAt);
+    const bool stillPlaying = before.playing && !Solved(before.board);
     const bool slotValid = before.emptySlot >= 1 && before.emptySlot <= before.count;
     if (!SlidingBoard() || piece == before.emptySlot || !slotValid || !stillPlaying) return;
     mayChangeBoard_ = true;
-    const bool moved = BoardNow() != before.pieceAt;
+    const bool moved = BoardNow() != before.board;
     int cues = 0;
     bool slid = false;
     for (std::size_t i = before.sounds + 1; i < fake_.sounds.size(); ++i) {
-        if (EndsWithCue(i, Sound::Desplaza)) ++cues, slid = true;
-        if (EndsWithCue(i, Sound::NoMueve)) ++cues;
+        if (SoundIs(i, Sound::Desplaza)) ++cues, slid = true;
+        if (SoundIs(i, Sound::NoMueve)) ++cues;
     }
     if (cues != 1) Fault("a click on a sliding board plays ", cues, " move cues");
     if (slid != moved) Fault("a click ", moved ? "moved" : "did not move", " pieces but its cue says otherwise");
-    if (!board_.settings.fIrregular && BoardNow() != SlidRegular(before.pieceAt, before.emptySlot, piece))
+    if (!board_.settings.fIrregular && BoardNow() != SlidRegular(before.board, before.emptySlot, piece))
         Fault("a click on position ", piece, " with the empty slot at ", before.emptySlot,
               " does not slide the pieces between them");
     if (moved) {
@@ -369,16 +337,16 @@ void PlayModel::PlayTick(const Snapshot& before) {
     // themselves without bringing one home.
     mayShape1_ = mayShape3_ = false;
     mayChangeBoard_ = true;
-    checksSolved_.push_back(Solved(before.pieceAt));
+    checksSolved_.push_back(Solved(before.board));
     if (g_.win.Label4.box.Width != 0) Fault("a full bar is not emptied");
     if (g_.fDragging || g_.DragSlot != 0) Fault("a slippery move leaves a drag in progress");
     if (!g_.fPlaying) {
-        if (BoardNow() != before.pieceAt) Fault("a full bar on a finished board moves pieces");
+        if (BoardNow() != before.board) Fault("a full bar on a finished board moves pieces");
         return;
     }
     ++stats_.slipperyMoves;
-    if (Home(BoardNow()) != Home(before.pieceAt))
-        Fault("a slippery move changes the pieces at home from ", Home(before.pieceAt).size(), " to ",
+    if (Home(BoardNow()) != Home(before.board))
+        Fault("a slippery move changes the pieces at home from ", Home(before.board).size(), " to ",
               Home(BoardNow()).size());
 }
 
@@ -386,39 +354,39 @@ void PlayModel::PlayKeyDown(int key, const Snapshot& before) {
     keysDown_.insert(key);
     Form_KeyDown(g_, key);
     if (!before.playing) return;
+    const Window& w = g_.win;
     if (key == kKeyF5) {
         if (g_.fBorders == before.borders) Fault("F5 does not flip the borders");
-        for (std::size_t p = 1; p < g_.win.Image1.size(); ++p)
-            if (g_.win.Image1[p].Border != g_.fBorders) Fault("F5 leaves piece ", p, " with the other border");
+        if (std::any_of(w.Image1.begin() + 1, w.Image1.end(),
+                        [&](const Element& e) { return e.Border != g_.fBorders; }))
+            Fault("F5 leaves a piece with the other border");
     }
     const auto misplaced = Misplaced();
     if (key == kKeyF6 && !SlidingBoard() && !before.image2 && !misplaced.empty()) {
         mayShape1_ = mayShape3_ = true;
-        int framed = 0;
-        for (const int p : misplaced)
-            if (g_.win.Shape1.box == BoxOf(p)) framed = p;
-        if (!g_.win.Shape1.Visible || !g_.win.Shape3.Visible || framed == 0) {
+        const auto framed =
+            std::find_if(misplaced.begin(), misplaced.end(), [&](int p) { return w.Shape1.box == BoxOf(p); });
+        if (!w.Shape1.Visible || !w.Shape3.Visible || framed == misplaced.end()) {
             Fault("F6 does not frame a misplaced piece and show the dot");
             return;
         }
         // The dot lies in the middle of where the framed picture belongs.
-        const Box& home = BoxOf(g_.PieceAt[static_cast<std::size_t>(framed)]);
-        const Box& dot = g_.win.Shape3.box;
+        const Box& home = BoxOf(g_.PieceAt[static_cast<std::size_t>(*framed)]);
+        const Box& dot = w.Shape3.box;
         if (std::abs(dot.Left + dot.Width / 2 - (home.Left + home.Width / 2)) > 0.5f ||
             std::abs(dot.Top + dot.Height / 2 - (home.Top + home.Height / 2)) > 0.5f)
-            Fault("the hint dot is not where the picture framed at ", framed, " belongs");
+            Fault("the hint dot is not where the picture framed at ", *framed, " belongs");
     }
     if (key == kKeyF7 && !before.keyMoving) {
         // One new mark over each misplaced piece, the slippery pieces paused.
         const std::size_t first = before.marks + 1;
-        bool right = g_.win.Shape2.size() == first + misplaced.size();
+        bool right = w.Shape2.size() == first + misplaced.size();
         for (std::size_t i = 0; right && i < misplaced.size(); ++i)
-            right = g_.win.Shape2[first + i].Visible && g_.win.Shape2[first + i].box == BoxOf(misplaced[i]);
-        if (!right)
-            Fault("F7 adds ", g_.win.Shape2.size() - first, " marks for ", misplaced.size(), " misplaced pieces");
-        if (g_.win.Timer1.Enabled) Fault("F7 leaves the slippery timer running");
+            right = w.Shape2[first + i].Visible && w.Shape2[first + i].box == BoxOf(misplaced[i]);
+        if (!right) Fault("F7 adds ", w.Shape2.size() - first, " marks for ", misplaced.size(), " misplaced pieces");
+        if (w.Timer1.Enabled) Fault("F7 leaves the slippery timer running");
     }
-    if (key == kKeyF8 && !before.image2 && (!g_.win.Image2.Visible || !g_.fPeeking || g_.win.Timer1.Enabled))
+    if (key == kKeyF8 && !before.image2 && (!w.Image2.Visible || !g_.fPeeking || w.Timer1.Enabled))
         Fault("F8 does not show the finished picture with the timer paused");
 }
 
@@ -440,8 +408,7 @@ void PlayModel::OnNewBoard() {
     if (n < 1) return;
     ++stats_.boards;
     board_.exists = true;
-    board_.settings = g_.settings;
-    const Settings& s = g_.settings;
+    const Settings& s = board_.settings = g_.settings;
     if (!g_.fPlaying || g_.fDragging || g_.fKeyMoving)
         Fault("a new board starts with fPlaying ", g_.fPlaying, ", fDragging ", g_.fDragging, ", fKeyMoving ",
               g_.fKeyMoving);
@@ -507,8 +474,7 @@ void PlayModel::CheckBoard() {
             Fault("fPlaying ", g_.fPlaying, ", fDragging ", g_.fDragging, " without a board");
         return;
     }
-    const Settings& s = board_.settings;
-    const Settings& now = g_.settings;
+    const Settings &s = board_.settings, &now = g_.settings;
     if (now.Columns != s.Columns || now.Rows != s.Rows || now.FitMode != s.FitMode || now.fIrregular != s.fIrregular ||
         now.fSlide != s.fSlide)
         Fault("the settings change under the board in play without a new puzzle");
@@ -519,21 +485,20 @@ void PlayModel::CheckBoard() {
     std::vector<bool> seen(static_cast<std::size_t>(n) + 1, false);
     int empties = 0;
     for (int p = 1; p <= n; ++p) {
-        const int piece = g_.PieceAt[static_cast<std::size_t>(p)];
-        if (piece < 1 || piece > n || seen[static_cast<std::size_t>(piece)]) {
-            Fault("PieceAt is no permutation: position ", p, " holds ", piece);
+        const auto piece = static_cast<std::size_t>(g_.PieceAt[static_cast<std::size_t>(p)]);
+        if (piece < 1 || piece > static_cast<std::size_t>(n) || seen[piece]) {
+            Fault("PieceAt is no permutation: position ", p, " holds ", g_.PieceAt[static_cast<std::size_t>(p)]);
             return;
         }
-        seen[static_cast<std::size_t>(piece)] = true;
+        seen[piece] = true;
         const Element& el = w.Image1[static_cast<std::size_t>(p)];
-        if (el.Picture != board_.handleOf[static_cast<std::size_t>(piece)])
+        if (el.Picture != board_.handleOf[piece])
             Fault("position ", p, " shows another picture than that of piece ", piece);
         if (!el.Visible) Fault("position ", p, " is hidden");
         if (!(el.box == board_.boxes[static_cast<std::size_t>(p)])) Fault("the element of position ", p, " moved");
-        if (el.Picture == kEmptyPicture) {
-            ++empties;
-            if (p != g_.EmptySlot) Fault("the empty picture is at ", p, ", EmptySlot is ", g_.EmptySlot);
-        }
+        if (el.Picture != kEmptyPicture) continue;
+        ++empties;
+        if (p != g_.EmptySlot) Fault("the empty picture is at ", p, ", EmptySlot is ", g_.EmptySlot);
     }
     if (s.fSlide && empties != 1) Fault("a sliding board shows ", empties, " empty positions");
     if (!g_.fPlaying && (!Solved(BoardNow()) || !w.Image2.Visible))
@@ -543,21 +508,18 @@ void PlayModel::CheckBoard() {
         Fault("the finished picture covers a game in play while F8 is up");
 
     if (!g_.fDragging) {
-        for (std::size_t p = 1; p < w.Image1.size(); ++p)
-            if (w.Image1[p].Pointer != Cursor::Default) {
-                Fault("piece ", p, " keeps a drag pointer with no drag in progress");
-                break;
-            }
+        if (std::any_of(w.Image1.begin() + 1, w.Image1.end(),
+                        [](const Element& e) { return e.Pointer != Cursor::Default; }))
+            Fault("a piece keeps a drag pointer with no drag in progress");
         return;
     }
     if (SlidingBoard() || g_.DragSlot < 1 || g_.DragSlot > n || g_.DropSlot < 0 || g_.DropSlot > n) {
         Fault("a drag with DragSlot ", g_.DragSlot, ", DropSlot ", g_.DropSlot, " on a board of ", n);
         return;
     }
-    auto expected = dragStart_;
+    Board expected = dragStart_;
     if (g_.DropSlot != 0)
-        std::swap(expected[static_cast<std::size_t>(g_.DragSlot - 1)],
-                  expected[static_cast<std::size_t>(g_.DropSlot - 1)]);
+        std::swap(expected[static_cast<std::size_t>(g_.DragSlot)], expected[static_cast<std::size_t>(g_.DropSlot)]);
     if (BoardNow() != expected)
         Fault("the board during a drag is not the one it began with, positions ", g_.DragSlot, " and ", g_.DropSlot,
               " exchanged");
@@ -566,13 +528,13 @@ void PlayModel::CheckBoard() {
 // Flags, timer, bar and overlays as the rules leave them between events.
 void PlayModel::CheckState() {
     const Window& w = g_.win;
+    const std::size_t marks = w.Shape2.size() - 1;
     if (g_.fSkipConfirm) Fault("fSkipConfirm left set");
     if (w.Label3.Visible) Fault("the busy caption is left on the screen");
     if (w.Timer1.Enabled && !g_.fPlaying) Fault("Timer1 runs with no game in play");
     // The marks and the peek keep the pieces still while they are shown.
-    if (w.Timer1.Enabled && (w.Shape2.size() > 1 || w.Image2.Visible))
-        Fault("Timer1 runs with ", w.Shape2.size() - 1, " F7 marks and the finished picture ",
-              w.Image2.Visible ? "shown" : "hidden");
+    if (w.Timer1.Enabled && (marks > 0 || w.Image2.Visible))
+        Fault("Timer1 runs with ", marks, " F7 marks and the finished picture ", w.Image2.Visible ? "shown" : "hidden");
     if (w.Label4.Visible && !(g_.fPlaying && g_.settings.fSlippery))
         Fault("the slippery bar shows with fPlaying ", g_.fPlaying, ", fSlippery ", g_.settings.fSlippery);
     // Slippery pieces in a game in play move, their bar on the screen,
@@ -584,9 +546,9 @@ void PlayModel::CheckState() {
     if (w.Shape1.Visible && !mayShape1_) Fault("the selection frame Shape1 is left on the screen");
     if (w.Shape3.Visible && !mayShape3_) Fault("the hint dot Shape3 is left on the screen");
     if (w.Shape5.Visible && !mayShape5_) Fault("the drop frame Shape5 is left on the screen");
-    if (w.Shape2.size() > 1 && !keysDown_.count(kKeyF7)) Fault(w.Shape2.size() - 1, " F7 marks left with F7 up");
+    if (marks > 0 && !keysDown_.count(kKeyF7)) Fault(marks, " F7 marks left with F7 up");
     // The marks lie on the board exactly while the marking is on.
-    if (w.Shape2.size() > 1 && !g_.fKeyMoving) Fault(w.Shape2.size() - 1, " F7 marks left with fKeyMoving clear");
+    if (marks > 0 && !g_.fKeyMoving) Fault(marks, " F7 marks left with fKeyMoving clear");
 
     // The pictures in use are never let go, and none twice.
     const std::set<PictureId> released(fake_.released.begin(), fake_.released.end());

@@ -30,13 +30,16 @@ struct PlayStats {
     long refusals = 0;       // settings or boards refused with a message
     long lostReleases = 0;   // button releases that went to a modal box
 
-    PlayStats& operator+=(const PlayStats& o);
     std::string Summary() const;
 };
 
+// PieceAt of positions 1..PieceCount, [0] unused; empty without a board.
+using Board = std::vector<std::int16_t>;
+
 class PlayModel {
 public:
-    PlayModel(GameState& g, FakePlatform& fake) : g_(g), fake_(fake) {}
+    // The counts of every game played go to stats.
+    PlayModel(GameState& g, FakePlatform& fake, PlayStats& stats) : g_(g), fake_(fake), stats_(stats) {}
 
     // Plays e on the game and checks it. False when e cannot happen now (a
     // press of a button already down, a release of one that is up, a tick
@@ -55,21 +58,17 @@ public:
 
     // What broke in the last event; empty while the rules hold.
     const std::vector<std::string>& Faults() const { return faults_; }
-    const PlayStats& Stats() const { return stats_; }
 
 private:
     struct Snapshot {
-        std::vector<std::int16_t> pieceAt;  // positions 1..count
-        int count = 0;
+        Board board;
+        int count = 0, dropSlot = 0, emptySlot = 0;
         bool playing = false, dragging = false, keyMoving = false, borders = false, image2 = false;
-        int dropSlot = 0, emptySlot = 0;
         float bar = 0;
-        std::uint32_t serial = 0;
         std::size_t sounds = 0, marks = 0;
     };
     Snapshot Take() const;
 
-    void PlayMenu(const PlayEvent& e);
     bool PlayPress(const PlayEvent& e, const Snapshot& before);
     void PlayMove(const PlayEvent& e, const Snapshot& before);
     bool PlayRelease(const PlayEvent& e, const Snapshot& before);
@@ -82,16 +81,14 @@ private:
     void CheckBoard();
     void CheckState();
 
-    std::vector<std::int16_t> BoardNow() const;
-    static bool Solved(const std::vector<std::int16_t>& board);
-    static std::vector<int> Home(const std::vector<std::int16_t>& board);
+    Board BoardNow() const;
     std::vector<int> Misplaced() const;
     bool SlidingBoard() const { return board_.exists && board_.settings.fSlide; }
     int CapturedPiece() const;
     int SlotUnder(int grabbed, float x, float y) const;
-    std::vector<std::int16_t> SlidRegular(std::vector<std::int16_t> b, int e, int k) const;
+    Board SlidRegular(Board b, int e, int k) const;
     const Box& BoxOf(int p) const { return g_.win.Image1[static_cast<std::size_t>(p)].box; }
-    bool EndsWithCue(std::size_t sound, const char* cue) const;
+    bool SoundIs(std::size_t i, const char* cue) const { return fake_.sounds.at(i).ends_with(cue); }
 
     template <class... Parts>
     void Fault(const Parts&... parts) {
@@ -102,8 +99,8 @@ private:
 
     GameState& g_;
     FakePlatform& fake_;
+    PlayStats& stats_;
     PointerRouter router_;
-    PlayStats stats_;
 
     // What the player holds down, as the window sees it.
     int buttonsDown_ = 0;
@@ -131,7 +128,7 @@ private:
     // Each overlay may be on the screen from the last event that can show it
     // to the next that must hide it.
     bool mayShape1_ = false, mayShape3_ = false, mayShape5_ = false;
-    std::vector<std::int16_t> dragStart_;
+    Board dragStart_;
 
     // The event being played.
     bool mayChangeBoard_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -109,34 +110,12 @@ void RandomPlayer::EditDialog(ConfigDialog& d) {
         return;
     }
     // Anything at all, in any order, values out of the bars' range included.
-    for (int n = 1 + Roll(6); n > 0; --n) {
-        switch (Roll(8)) {
-            case 0:
-                d.SetHScroll1(0, Side());
-                break;
-            case 1:
-                d.SetHScroll1(1, Chance(10) ? Roll(80) - 5 : Side());
-                break;
-            case 2:
-                d.SetCheck1(Chance(50));
-                break;
-            case 3:
-                d.SetCheck2(Chance(50));
-                break;
-            case 4:
-                d.SetCheck3(Chance(50));
-                break;
-            case 5:
-                d.SetCheck4(Chance(50));
-                break;
-            case 6:
-                d.SetOption1(Roll(6) - 1);
-                break;
-            default:
-                d.HScroll1_Scroll(Roll(2));
-                break;
-        }
-    }
+    const std::function<void()> edits[] = {
+        [&] { d.SetHScroll1(0, Side()); },  [&] { d.SetHScroll1(1, Chance(10) ? Roll(80) - 5 : Side()); },
+        [&] { d.SetCheck1(Chance(50)); },   [&] { d.SetCheck2(Chance(50)); },
+        [&] { d.SetCheck3(Chance(50)); },   [&] { d.SetCheck4(Chance(50)); },
+        [&] { d.SetOption1(Roll(6) - 1); }, [&] { d.HScroll1_Scroll(Roll(2)); }};
+    for (int n = 1 + Roll(6); n > 0; --n) edits[Roll(8)]();
 }
 
 std::pair<float, float> RandomPlayer::Centre(const GameState& g, int p) const {
@@ -232,16 +211,18 @@ void RandomPlayer::PlanKey(const GameState& g) {
     const int key = kKeyF5 + Roll(4);
     plan_.push_back({PlayKind::KeyDown, key});
     for (int n = Roll(3); n > 0; --n) plan_.push_back({PlayKind::KeyDown, key});
-    if (Chance(40)) {
-        if (g.settings.fSlide)
-            PlanClick(g);
-        else
-            PlanDrag(g);
-    }
+    if (Chance(40)) PlanMove(g);
     plan_.push_back({PlayKind::KeyUp, key});
 }
 
-PlayEvent RandomPlayer::StartPlan() {
+void RandomPlayer::PlanMove(const GameState& g) {
+    if (g.settings.fSlide)
+        PlanClick(g);
+    else
+        PlanDrag(g);
+}
+
+PlayEvent RandomPlayer::TakePlanned() {
     const PlayEvent first = plan_.front();
     plan_.pop_front();
     return first;
@@ -254,20 +235,14 @@ PlayEvent RandomPlayer::RandomEvent(const GameState& g) {
     if (r < (boardUp ? 6 : 20)) return {PlayKind::New};
     if (r < (boardUp ? 9 : 26)) return {PlayKind::Conf};
     if (r < 10) return {PlayKind::Resize, Roll(3), static_cast<float>(Roll(60000)), static_cast<float>(Roll(40000))};
-    if (r < 30) {
-        if (g.settings.fSlide)
+    if (r < 52) {
+        if (r < 30)
+            PlanMove(g);
+        else if (r < 38)
             PlanClick(g);
         else
-            PlanDrag(g);
-        return StartPlan();
-    }
-    if (r < 38) {
-        PlanClick(g);
-        return StartPlan();
-    }
-    if (r < 52) {
-        PlanKey(g);
-        return StartPlan();
+            PlanKey(g);
+        return TakePlanned();
     }
     if (r < 70 && g.win.Timer1.Enabled) {
         for (int n = Roll(30); n > 0; --n) plan_.push_back({PlayKind::Tick});
@@ -281,12 +256,7 @@ PlayEvent RandomPlayer::RandomEvent(const GameState& g) {
 }
 
 PlayEvent RandomPlayer::Next(const GameState& g) {
-    if (!plan_.empty() && Chance(80)) {
-        const PlayEvent e = plan_.front();
-        plan_.pop_front();
-        return e;
-    }
-    return RandomEvent(g);
+    return !plan_.empty() && Chance(80) ? TakePlanned() : RandomEvent(g);
 }
 
 }  // namespace quilto::test

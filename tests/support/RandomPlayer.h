@@ -51,7 +51,8 @@ private:
     std::pair<float, float> Centre(const GameState& g, int p) const;
     std::pair<float, float> RandomPoint(const GameState& g);
     PlayEvent RandomEvent(const GameState& g);
-    PlayEvent StartPlan();
+    PlayEvent TakePlanned();
+    void PlanMove(const GameState& g);  // a drag, or a click on a sliding board
     void PlanDrag(const GameState& g);
     void PlanClick(const GameState& g);
     void PlanKey(const GameState& g);

@@ -4,10 +4,10 @@
 // the test runner gives up on the whole binary.
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -15,60 +15,45 @@ namespace quilto::test {
 
 class Watchdog {
 public:
-    explicit Watchdog(std::chrono::seconds budget) : budget_(budget) {
-        thread_ = std::thread([this] { Watch(); });
-    }
-    ~Watchdog() {
-        {
-            const std::lock_guard lock(mutex_);
-            quit_ = true;
-        }
-        wake_.notify_all();
-        thread_.join();
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
+    explicit Watchdog(std::chrono::seconds budget)
+        : budget_(budget), thread_([this](std::stop_token s) { Watch(s); }) {}
 
     // A step begins; `what` names it if it hangs.
-    void Arm(std::string what) {
-        const std::lock_guard lock(mutex_);
-        what_ = std::move(what);
-        armed_ = true;
-        ++generation_;
-        wake_.notify_all();
-    }
-    void Disarm() {
-        const std::lock_guard lock(mutex_);
-        armed_ = false;
-        ++generation_;
-        wake_.notify_all();
-    }
+    void Arm(std::string what) { Set(std::move(what), Clock::now() + budget_); }
+    void Disarm() { Set({}, Clock::time_point{}); }
 
 private:
-    void Watch() {
+    using Clock = std::chrono::steady_clock;
+
+    void Set(std::string what, Clock::time_point deadline) {
+        const std::lock_guard lock(mutex_);
+        what_ = std::move(what);
+        deadline_ = deadline;
+        ++step_;
+        wake_.notify_all();
+    }
+    void Watch(std::stop_token stop) {
         std::unique_lock lock(mutex_);
-        while (!quit_) {
-            if (!armed_) {
-                wake_.wait(lock);
-                continue;
+        while (!stop.stop_requested()) {
+            const unsigned step = step_;
+            const auto changed = [&] { return step_ != step; };
+            if (deadline_ == Clock::time_point{}) {
+                wake_.wait(lock, stop, changed);
+            } else if (!wake_.wait_until(lock, stop, deadline_, changed) && !stop.stop_requested()) {
+                std::fprintf(stderr, "\nHANG: %s did not finish within %lld s\n", what_.c_str(),
+                             static_cast<long long>(budget_.count()));
+                std::abort();
             }
-            const std::uint64_t step = generation_;
-            if (wake_.wait_for(lock, budget_, [&] { return quit_ || generation_ != step; })) continue;
-            std::fprintf(stderr, "\nHANG: %s did not finish within %lld s\n", what_.c_str(),
-                         static_cast<long long>(budget_.count()));
-            std::fflush(stderr);
-            std::abort();
         }
     }
 
     const std::chrono::seconds budget_;
     std::mutex mutex_;
-    std::condition_variable wake_;
+    std::condition_variable_any wake_;
     std::string what_;
-    bool armed_ = false;
-    bool quit_ = false;
-    std::uint64_t generation_ = 0;
-    std::thread thread_;
+    Clock::time_point deadline_{};  // none while disarmed
+    unsigned step_ = 0;
+    std::jthread thread_;  // last: it starts once everything it reads is there
 };
 
 }  // namespace quilto::test
