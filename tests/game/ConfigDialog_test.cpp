@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "support/Printers.h"
 
 namespace quilto {
 namespace {
@@ -12,24 +13,28 @@ struct ConfigDialogTest : ::testing::Test {
     GameState g{fake};
     ConfigDialog dlg{g};
 
+    // Shown with these settings in force.
     void Open(Settings s) {
         g.settings = s;
         dlg.Form_Activate();
-    }  // shown with these settings in force
+    }
+    auto Shown() const {
+        return std::tuple(dlg.Label1(), dlg.Label3(), dlg.HScroll1(0), dlg.HScroll1(1), dlg.Check3());
+    }
 };
 
 TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForce) {
     Open({1, 1, 2, false, false, false});  // the first opening fills the labels even for 1 x 1
-    EXPECT_TRUE(dlg.Label1() == "1x1" && dlg.Label3() == "1" && dlg.Check3());
+    EXPECT_EQ(Shown(), std::tuple("1x1", "1", 1, 1, true));
     Open({0, -3, 2, false, false, false});  // sizes of a hand-edited file show as the nearest valid
-    EXPECT_TRUE(dlg.Label1() == "1x1" && dlg.HScroll1(0) == 1 && dlg.Check3());
+    EXPECT_EQ(Shown(), std::tuple("1x1", "1", 1, 1, true));
     Open({70, 80, 2, false, false, false});
-    EXPECT_TRUE(dlg.Label1() == "65x65" && dlg.Label3() == "4225" && dlg.Check3());
+    EXPECT_EQ(Shown(), std::tuple("65x65", "4225", 65, 65, true));
     Open({6, 4, 2, false, false, false});
-    EXPECT_TRUE(dlg.Label1() == "6x4" && dlg.Label3() == "24" && !dlg.Check3());
+    EXPECT_EQ(Shown(), std::tuple("6x4", "24", 6, 4, false));
     Open({7, 4, 3, false, false, false});
     dlg.SetCheck3(true);  // "Idénticos." brings both bars to the smaller
-    EXPECT_TRUE(dlg.HScroll1(0) == 4 && dlg.HScroll1(1) == 4 && dlg.Label1() == "4x4");
+    EXPECT_EQ(Shown(), std::tuple("4x4", "16", 4, 4, true));
     // Bars linked at 8 x 8 = 64 units: 64 / 1.3, 1.8 or 2.4 by the columns in force, not by the bar.
     const std::pair<short, const char*> bands[] = {{2, "0"}, {3, "49"}, {4, "49"}, {5, "35"}, {7, "35"}, {8, "26"}};
     for (auto [columns, count] : bands) {
@@ -58,10 +63,11 @@ TEST_F(ConfigDialogTest, AceptarRefusesByTheFirstRuleBrokenAndStoresNothing) {
         fake.messages.clear();
         Open(k.s);
         g.settings = {};
-        EXPECT_TRUE(!dlg.Command1_Click() && g.settings == Settings{} && !g.fSkipConfirm) << k.message;
+        EXPECT_EQ(std::tuple(dlg.Command1_Click(), g.settings, g.fSkipConfirm), std::tuple(false, Settings{}, false));
         EXPECT_EQ(fake.MessageTexts(), std::vector<std::string>{k.message});
     }
-    EXPECT_TRUE(fake.messages[0].icon == MsgIcon::Exclamation && fake.messages[0].buttons == MsgButtons::Ok);
+    EXPECT_EQ(std::tuple(fake.messages[0].icon, fake.messages[0].buttons),
+              std::tuple(MsgIcon::Exclamation, MsgButtons::Ok));
 }
 
 TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {
@@ -71,16 +77,18 @@ TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {
     dlg.SetOption1(0);
     dlg.SetCheck4(true);
     fake.answers = {MsgResult::Cancel};
-    EXPECT_TRUE(dlg.Command1_Click() && g.settings == Settings{} && !g.fSkipConfirm);  // all six, slippery too
+    EXPECT_EQ(std::tuple(dlg.Command1_Click(), g.settings, g.fSkipConfirm), std::tuple(true, Settings{}, false));
     EXPECT_EQ(fake.messages.at(0).text, "Para hacer efectivos los cambios tienes que empezar otro puzzle. Continuar?");
     EXPECT_EQ(fake.messages[0].buttons, MsgButtons::OkCancel);
     Open({});
     dlg.SetCheck4(true);  // the slippery option alone takes effect at once
-    EXPECT_TRUE(dlg.Command1_Click() && fake.messages.size() == 1 && g.settings.fSlippery && !g.fSkipConfirm);
+    EXPECT_EQ(std::tuple(dlg.Command1_Click(), fake.messages.size(), g.settings.fSlippery, g.fSkipConfirm),
+              std::tuple(true, 1u, true, false));
     g.fPlaying = false;  // a finished puzzle: nothing is asked and a new one follows
     Open({});
     dlg.SetHScroll1(0, 8);
-    EXPECT_TRUE(dlg.Command1_Click() && fake.messages.size() == 1 && g.fSkipConfirm && g.settings.Columns == 8);
+    EXPECT_EQ(std::tuple(dlg.Command1_Click(), fake.messages.size(), g.fSkipConfirm, g.settings.Columns),
+              std::tuple(true, 1u, true, 8));
 }
 
 }  // namespace

@@ -9,17 +9,6 @@ namespace {
 
 using test::BoardFixture;
 
-TEST(SwapPiecesTest, SwappingTwiceOrWithItselfLeavesTheBoardAsItWas) {
-    BoardFixture f;
-    f.MakeRegularBoard(3, 3);
-    SwapPieces(f.g, 2, 7);
-    EXPECT_TRUE(f.g.PieceAt[2] == 7 && f.g.PieceAt[7] == 2 && f.g.win.Image1[2].Picture == BoardFixture::PictureOf(7));
-    SwapPieces(f.g, 7, 2);
-    SwapPieces(f.g, 4, 4);
-    for (std::size_t p = 1; p <= 9; ++p)
-        EXPECT_TRUE(f.g.PieceAt[p] == int(p) && f.g.win.Image1[p].Picture == BoardFixture::PictureOf(int(p))) << p;
-}
-
 TEST(AdjacentTest, HandBuiltGeometriesInBothOrders) {
     // Against {0, 0, 100, 100}; the tolerance across an edge is half of unitWidth.
     const struct {

@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
-#include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/MainWindow.h"
-#include "game/NewPuzzle.h"
-#include "game/Slippery.h"
 #include "support/BoardFixture.h"
-#include "support/TempDir.h"
+#include "support/WindowFixture.h"
 
 namespace quilto {
 namespace {
-
-using test::BoardFixture;
 
 std::vector<bool> Borders(const GameState& g) {
     std::vector<bool> out;
@@ -24,8 +18,9 @@ std::vector<bool> Borders(const GameState& g) {
     return out;
 }
 
+// A 4 x 3 board in play with its slippery pieces moving.
 struct KeyboardAidsTest : ::testing::Test {
-    BoardFixture f{3};
+    test::BoardFixture f{3};
     GameState& g = f.g;
 
     void SetUp() override {
@@ -33,10 +28,7 @@ struct KeyboardAidsTest : ::testing::Test {
         InitElements(g.win);
         g.win.Label1.box = frame;
         f.MakeRegularBoard(4, 3);
-        g.fPictureLoaded = true;
-        g.fPlaying = true;
-        g.settings.fSlippery = true;
-        g.win.Timer1.Enabled = true;
+        g.fPictureLoaded = g.fPlaying = g.settings.fSlippery = g.win.Timer1.Enabled = true;
     }
     void Press(int key, int times = 1) {
         for (int i = 0; i < times; ++i) Form_KeyDown(g, key);
@@ -44,81 +36,69 @@ struct KeyboardAidsTest : ::testing::Test {
     std::size_t Marks() const { return g.win.Shape2.size() - 1; }
 };
 
-TEST_F(KeyboardAidsTest, WithoutAGameInProgressPressesDoNothingAndReleasesLeaveTheTimerOff) {
+TEST_F(KeyboardAidsTest, WithoutAGameInProgressNoKeyDoesAnything) {
     SwapPieces(g, 1, 5);
-    g.fPlaying = false;
-    g.win.Timer1.Enabled = false;
+    g.fPlaying = g.win.Timer1.Enabled = false;
     const std::vector<bool> borders = Borders(g);
     for (const int key : {kKeyF5, kKeyF6, kKeyF7, kKeyF8}) {
         Press(key, 2);
         Form_KeyUp(g, key);
     }
     EXPECT_EQ(Borders(g), borders);
-    EXPECT_EQ(std::tuple(g.fBorders, g.win.Shape1.Visible, g.win.Shape3.Visible, Marks(), g.win.Image2.Visible),
-              std::tuple(true, false, false, std::size_t{0}, false));
-    EXPECT_FALSE(g.win.Timer1.Enabled);
-    EXPECT_EQ(f.fake.sounds.size(), 0u);
+    EXPECT_EQ(std::tuple(g.fBorders, g.win.Shape1.Visible, g.win.Shape3.Visible, Marks(), g.win.Image2.Visible,
+                         g.win.Timer1.Enabled, f.fake.sounds.size()),
+              std::tuple(true, false, false, 0u, false, false, 0u));
 }
 
-TEST_F(KeyboardAidsTest, HeldF7MarksOnceAndHeldF8PeeksOnceBothPausingTheSlipperyPieces) {
-    SwapPieces(g, 1, 5);
-    SwapPieces(g, 2, 12);
-    SwapPieces(g, 12, 7);
+TEST_F(KeyboardAidsTest, HeldF7MarksTheMisplacedOnceAndHeldF8PeeksOnceBothPausingTheTimer) {
+    for (const auto& [a, b] : {std::pair{1, 5}, {2, 12}, {12, 7}}) SwapPieces(g, a, b);
     Press(kKeyF7, 4);  // the key repeats while held
     ASSERT_EQ(Marks(), 5u);
-    const int misplaced[] = {1, 2, 5, 7, 12};
-    for (std::size_t i = 1; i <= Marks(); ++i) {
-        const Element& mark = g.win.Shape2[i];
-        EXPECT_EQ(mark.box, g.win.Image1[static_cast<std::size_t>(misplaced[i - 1])].box) << i;
-        EXPECT_TRUE(mark.Visible) << i;
-        EXPECT_GT(mark.Z, g.win.Image1[1].Z) << i;
-    }
-    EXPECT_FALSE(g.win.Timer1.Enabled);
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{g.AppFile(Sound::Cambia)});
-    // The marks are a snapshot: a piece that moves keeps its old mark.
-    SwapPieces(g, 1, 5);
-    EXPECT_EQ(Marks(), 5u);
+    for (const auto& [mark, p] : {std::pair{1, 1}, {2, 2}, {3, 5}, {4, 7}, {5, 12}})
+        EXPECT_EQ(
+            std::tuple(g.win.Shape2[mark].box, g.win.Shape2[mark].Visible, g.win.Shape2[mark].Z > g.win.Image1[1].Z),
+            std::tuple(g.win.Image1[p].box, true, true));
+    EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, f.fake.sounds),
+              std::tuple(false, std::vector{g.AppFile(Sound::Cambia)}));
     Form_KeyUp(g, kKeyF7);
-    EXPECT_EQ(std::pair(Marks(), g.win.Timer1.Enabled), std::pair(std::size_t{0}, true));
-    // A stray release changes nothing.
+    EXPECT_EQ(std::tuple(Marks(), g.win.Timer1.Enabled), std::tuple(0u, true));
     g.win.Timer1.Enabled = false;
-    Form_KeyUp(g, kKeyF7);
+    Form_KeyUp(g, kKeyF7);  // a stray release
     EXPECT_FALSE(g.win.Timer1.Enabled);
 
     g.win.Timer1.Enabled = true;
     Press(kKeyF8, 3);
     EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled, f.fake.sounds.size()),
-              std::tuple(true, true, false, std::size_t{2}));
-    EXPECT_GT(g.win.Image2.Z, g.win.Shape2[0].Z);
+              std::tuple(true, true, false, 2u));
     Form_KeyUp(g, kKeyF8);
     EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled), std::tuple(false, false, true));
 }
 
-TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
+TEST_F(KeyboardAidsTest, F6OnTwoMisplacedPiecesFramesEitherAndDotsTheOthersHome) {
     f.MakeIrregularBoard(9);
     // Two pieces of different sizes, so that a dot centred on the wrong one shows.
-    int a = 1, b = 2;
-    while (b < g.PieceCount && g.win.Image1[static_cast<std::size_t>(b)].box.Width == g.win.Image1[1].box.Width) ++b;
-    ASSERT_NE(g.win.Image1[static_cast<std::size_t>(b)].box.Width, g.win.Image1[1].box.Width);
-    SwapPieces(g, a, b);
-    int framed[2] = {0, 0};
+    const auto width = [&](int p) { return g.win.Image1[static_cast<std::size_t>(p)].box.Width; };
+    int b = 2;
+    while (b < g.PieceCount && width(b) == width(1)) ++b;
+    ASSERT_NE(width(b), width(1));
+    SwapPieces(g, 1, b);
+    int framedA = 0;
     for (int i = 0; i < 40; ++i) {
         Press(kKeyF6);  // every repeat draws again
-        const Box& frame = g.win.Shape1.box;
+        const bool onA = g.win.Shape1.box == g.win.Image1[1].box;
+        framedA += onA;
+        const Box& frame = g.win.Image1[static_cast<std::size_t>(onA ? 1 : b)].box;
+        const Box& home = g.win.Image1[static_cast<std::size_t>(onA ? b : 1)].box;
         const Box& dot = g.win.Shape3.box;
-        ASSERT_EQ(std::pair(g.win.Shape1.Visible, g.win.Shape3.Visible), std::pair(true, true));
-        const bool onA = frame == g.win.Image1[static_cast<std::size_t>(a)].box;
-        ASSERT_EQ(frame, g.win.Image1[static_cast<std::size_t>(onA ? a : b)].box);
-        ++framed[onA ? 0 : 1];
-        const Box& other = g.win.Image1[static_cast<std::size_t>(onA ? b : a)].box;
-        EXPECT_EQ(std::pair(dot.Width, dot.Height), std::pair(255.0f, 255.0f));
-        EXPECT_FLOAT_EQ(dot.Left + dot.Width / 2, other.Left + other.Width / 2);
-        EXPECT_FLOAT_EQ(dot.Top + dot.Height / 2, other.Top + other.Height / 2);
+        ASSERT_EQ(std::tuple(g.win.Shape1.Visible, g.win.Shape3.Visible, g.win.Shape1.box),
+                  std::tuple(true, true, frame));
+        EXPECT_NEAR(dot.Left + dot.Width / 2, home.Left + home.Width / 2, 0.01);
+        EXPECT_NEAR(dot.Top + dot.Height / 2, home.Top + home.Height / 2, 0.01);
         EXPECT_GT(g.win.Shape3.Z, g.win.Image1[1].Z);
     }
-    EXPECT_GT(std::min(framed[0], framed[1]), 5) << "the hint always picks the same piece";
+    EXPECT_GT(std::min(framedA, 40 - framedA), 5) << "the hint keeps to one of the two";
 
-    // No hint over the finished picture, on a sliding board, or with nothing misplaced.
+    // None over the finished picture, on a sliding board, or with nothing misplaced.
     g.win.Shape1.Visible = g.win.Shape3.Visible = false;
     g.win.Image2.Visible = true;
     ShowHint(g);
@@ -126,60 +106,31 @@ TEST_F(KeyboardAidsTest, HintOnTwoMisplacedPositionsFramesOneAndDotsTheOther) {
     g.settings.fSlide = true;
     ShowHint(g);
     g.settings.fSlide = false;
-    SwapPieces(g, a, b);
+    SwapPieces(g, 1, b);
     ShowHint(g);
-    EXPECT_EQ(std::pair(g.win.Shape1.Visible, g.win.Shape3.Visible), std::pair(false, false));
+    EXPECT_EQ(std::tuple(g.win.Shape1.Visible, g.win.Shape3.Visible), std::tuple(false, false));
 }
 
-TEST(KeyboardAidsNewPuzzleTest, ANewPuzzleCopiesTheTemplatesBorderKeepsTheFlagAndDropsTheOldMarks) {
-    test::FakePlatform fake;
-    GameState g{fake};
-    test::TempDir dir;
-    InitElements(g.win);
-    Form_Load(g, dir.AsAppDir());
-    Form_Resize(g, WindowState::Maximized, 9000 + 480, 6000 + 880);
-    fake.pictures["/pic.png"] = {800, 600};
-    g.PicClip1 = fake.LoadPicture("/pic.png");
-    g.fPictureLoaded = true;
-    g.settings = {4, 3, 1, false, false, false};
-    NewPuzzle(g);
-    ASSERT_TRUE(g.fPlaying);
+// F5 and F7 held while a new puzzle starts: F7's release may go to the
+// question box.
+TEST(KeyboardAidsNewPuzzleTest, ANewPuzzleTakesTheTemplatesBorderKeepsTheFlagAndDropsTheOldMarks) {
+    test::WindowFixture w;
+    GameState& g = w.g;
     const std::vector<bool> on(12, true), off(12, false);
+    w.Start({4, 3, 1, false, false, false});
     ASSERT_EQ(Borders(g), on);
-
     Form_KeyDown(g, kKeyF5);
-    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, off));
-    // F7 held while a new puzzle starts: its release goes to the question box.
+    EXPECT_EQ(std::tuple(g.fBorders, Borders(g)), std::tuple(false, off));
     Form_KeyDown(g, kKeyF7);
     ASSERT_GT(g.win.Shape2.size(), 1u);
-    g.fSkipConfirm = true;
-    NewPuzzle(g);
-    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(false, on));
-    EXPECT_EQ(std::pair(g.win.Shape2.size(), g.fKeyMoving), std::pair(std::size_t{1}, false));
+    w.Start({3, 2, 1, false, false, false});
+    EXPECT_EQ(std::tuple(g.fBorders, Borders(g), g.win.Shape2.size(), g.fKeyMoving),
+              std::tuple(false, std::vector<bool>(6, true), 1u, false));
+    Form_KeyDown(g, kKeyF7);  // still held: the new board is marked, once
+    Form_KeyDown(g, kKeyF7);
+    EXPECT_EQ(g.win.Shape2.size(), 1 + MisplacedPositions(g).size());
     Form_KeyDown(g, kKeyF5);
-    EXPECT_EQ(std::pair(g.fBorders, Borders(g)), std::pair(true, on));
-}
-
-TEST_F(KeyboardAidsTest, AWinWhileF7OrF8IsHeldStaysWonOnTheRelease) {
-    for (const int key : {kKeyF7, kKeyF8}) {
-        SCOPED_TRACE(key);
-        f.fake.messages.clear();
-        f.ResetPieces();
-        SwapPieces(g, 3, 4);
-        g.fPlaying = true;
-        g.win.Image2.Visible = false;
-        g.win.Timer1.Enabled = true;
-        Press(key);
-        // The player finishes the board with a drag while the key is held.
-        SwapPieces(g, 3, 4);
-        CheckCompletion(g);
-        Form_KeyUp(g, key);
-        EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Image2.Visible, Marks(), g.fPeeking, g.fKeyMoving),
-                  std::tuple(false, true, 0u, false, false));
-        // Nothing restarts the slippery pieces, so nothing is announced again.
-        for (int t = 0; t < 100 && g.win.Timer1.Enabled; ++t) Timer1_Timer(g);
-        EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
-    }
+    EXPECT_EQ(std::tuple(g.fBorders, Borders(g)), std::tuple(true, std::vector<bool>(6, true)));
 }
 
 }  // namespace

@@ -44,10 +44,14 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
             int piece = 0, last = 0;
             for (const auto& [c, r, w, h] : UnitRects(f.g)) {
                 ++piece;
-                ASSERT_TRUE(c >= 1 && r >= 1 && c + w - 1 <= n && r + h - 1 <= n) << "piece " << piece;
+                ASSERT_GE(std::min(c, r), 1) << "piece " << piece;
+                ASSERT_LE(std::max(c + w - 1, r + h - 1), n) << "piece " << piece;
                 // Singles go column by column; a domino lies flat only where it cannot stand.
                 const int key = Rank(w, h) * 10000 + (w * h == 1) * (c * 100 + r);
-                ASSERT_TRUE(std::exchange(last, key) <= key && (w != 2 || h != 1 || r == n || at(c, r + 1))) << piece;
+                ASSERT_LE(std::exchange(last, key), key) << "piece " << piece << " is laid out of order";
+                if (w == 2 && h == 1 && r < n) {
+                    ASSERT_NE(at(c, r + 1), 0) << "piece " << piece << " lies flat needlessly";
+                }
                 if (c + w - 1 == n && r + h - 1 == n) (w * h > 1 ? bigOnCorner : singleOnCorner) = true;
                 for (int x = c; x < c + w; ++x)
                     for (int y = r; y < r + h; ++y) ASSERT_EQ(std::exchange(at(x, y), piece), 0);
@@ -55,7 +59,7 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
             for (int o : owner) ASSERT_NE(o, 0);
             ASSERT_EQ(f.g.EmptySlot, at(n, n));
         }
-    EXPECT_TRUE(bigOnCorner && singleOnCorner);
+    EXPECT_EQ(std::tuple(bigOnCorner, singleOnCorner), std::tuple(true, true));
 }
 
 TEST(LayoutTest, OneStateThroughBoardsOfEverySize) {

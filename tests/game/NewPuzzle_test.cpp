@@ -5,60 +5,40 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "game/KeyboardAids.h"
-#include "game/MainWindow.h"
 #include "settings/SettingsFile.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/WindowFixture.h"
 
 namespace quilto {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 const std::string kTooLarge = ") es demasiado grande.\rCambia los valores y prueba de nuevo.";
 
-// A window whose board frame is 9000 x 6000 units at (120, 120), aspect 1.5.
-// The settings folder does not exist, so every puzzle here is made with its
-// settings unsaved unless the test gives it a real folder.
-struct NewPuzzleTest : ::testing::Test {
-    test::FakePlatform fake;
-    GameState g{fake};
-    test::TempDir dir;
-    int dialogs = 0;
-
-    void SetUp() override {
-        InitElements(g.win);
-        Form_Load(g, dir.AsAppDir() + "missing/");
-        Form_Resize(g, WindowState::Maximized, 9000 + 480, 6000 + 880);
-        g.ShowConfiguration = [this] { ++dialogs; };
-    }
-    // A puzzle cut from a w x h picture (number 1), asking first only if told to.
-    void Start(int w, int h, Settings s, bool ask = false) {
-        g.PicClip1 = {LoadStatus::Ok, 1, w, h};
-        g.fPictureLoaded = true;
-        g.fSkipConfirm = !ask;
-        g.settings = s;
-        NewPuzzle(g);
-    }
+// The board frame is 9000 x 6000 units at (120, 120), aspect 1.5.
+struct NewPuzzleTest : ::testing::Test, test::WindowFixture {
     PixelRect PieceRect(int k) const {  // wherever the shuffle put piece k; throws if it is missing
         return g.pictures[g.win.Image1.at(std::ranges::find(g.PieceAt, k) - g.PieceAt.begin()).Picture];
     }
-    bool NoBoard() const {
-        return g.win.Image1.size() == 1 && g.win.Shape4.size() == 1 && g.PieceCount == 0 && !g.fPlaying &&
-               !g.win.Label3.Visible && !g.win.Label4.Visible && !g.win.Image2.Visible && !g.win.Timer1.Enabled;
+    // What no board at all looks like: one element, one outline, nothing shown or running.
+    auto Board() const {
+        return std::tuple(g.win.Image1.size(), g.win.Shape4.size(), g.PieceCount, g.fPlaying, g.win.Label3.Visible,
+                          g.win.Label4.Visible, g.win.Image2.Visible, g.win.Timer1.Enabled);
     }
+    static constexpr auto kNoBoard = std::tuple(1u, 1u, 0, false, false, false, false, false);
 };
 
 TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
-    g.AppDir = dir.AsAppDir();
-    g.win.Label4.box.Width = 900;                                       // the slippery bar as an earlier game left it
+    g.win.Label4.box.Width = 900;                                       // the bar as an earlier game left it
     fake.onPendingEvents = [&] { EXPECT_TRUE(g.win.Label3.Visible); };  // "CREANDO PUZZLE..." shown first
-    Start(700, 700, {7, 7, 1, false, false, true});
+    Start({7, 7, 1, false, false, true}, 700, 700);
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
     // cell aspect of 1.5 (1282.71) and the frame shrinks to the snapped grid.
     const Box cell = g.win.Image1[0].box, frame = g.win.Label1.box;
-    EXPECT_TRUE(cell.Height == 6000.0f / 7 - 2 && int(cell.Width * 100) == 128271);
-    EXPECT_TRUE(frame == (Box{120, 120, 7 * cell.Width, 7 * cell.Height}) && g.win.Timer1.Enabled);
-    EXPECT_TRUE(g.win.Label4.Visible && g.win.Label4.box == (Box{120, 120 + frame.Height + 15, 0, 60}));
+    EXPECT_EQ(std::tuple(cell.Height, int(cell.Width * 100)), std::tuple(6000.0f / 7 - 2, 128271));
+    EXPECT_EQ(frame, (Box{120, 120, 7 * cell.Width, 7 * cell.Height}));
+    EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box),
+              std::tuple(true, true, Box{120, 120 + frame.Height + 15, 0, 60}));
     // Positions step by the snapped cell but keep the unsnapped size.
     EXPECT_EQ(g.win.Image1[9].box, (Box{120 + cell.Width, 120 + cell.Height, 9000.0f / 7, 6000.0f / 7}));
     EXPECT_EQ(std::ranges::count_if(g.win.Image1, [](auto& e) { return e.Visible && e.Border; }), 49);
@@ -66,33 +46,24 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // Cancel at the question: the board stays and no file is written.
     ASSERT_TRUE(std::filesystem::remove(dir.File("Quilto.ini")));
     fake.answers = {MsgResult::Cancel};
-    Start(700, 700, {6, 4, 1, false, false, false}, true);
-    ASSERT_EQ(fake.MessageTexts(), std::vector<std::string>{"Quieres empezar otro puzzle?"});
-    EXPECT_TRUE(g.win.Image1.size() == 50 && g.win.Label1.box == frame && g.fPlaying && !g.win.Label3.Visible);
+    Start({6, 4, 1, false, false, false}, 700, 700, true);
+    ASSERT_EQ(fake.MessageTexts(), Texts{"Quieres empezar otro puzzle?"});
     EXPECT_EQ(fake.messages[0].buttons, MsgButtons::OkCancel);
-    EXPECT_TRUE(fake.pendingEventPasses == 1 && !std::filesystem::exists(dir.File("Quilto.ini")));
-    // With fSkipConfirm nothing is asked; cells already on whole pixels (1500 units) leave the frame as it is.
-    Start(700, 700, {6, 4, 1, false, false, false});
-    EXPECT_TRUE(g.PieceCount == 24 && g.win.Label1.box == frame && !g.win.Timer1.Enabled && fake.messages.size() == 1);
-}
-
-TEST_F(NewPuzzleTest, SavesTheSettingsToTheirOwnPathWhenGiven) {
-    g.AppDir = dir.AsAppDir();
-    test::TempDir config;
-    g.SettingsPath = config.File("Quilto.ini");
-    Start(600, 600, {6, 4, 2, false, true, false});
-    EXPECT_EQ(LoadSettings(g.SettingsPath), (Settings{6, 4, 2, false, true, false}));
+    EXPECT_EQ(std::tuple(g.win.Image1.size(), g.win.Label1.box, g.fPlaying, g.win.Label3.Visible,
+                         fake.pendingEventPasses, std::filesystem::exists(dir.File("Quilto.ini"))),
+              std::tuple(50u, frame, true, false, 1, false));
+    // Unasked; cells already on whole pixels (1500 units) leave the frame as
+    // it is; the settings go to their own file where one is given.
+    g.SettingsPath = dir.File("elsewhere.ini");
+    Start({6, 4, 1, false, false, false}, 700, 700);
+    EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, g.win.Timer1.Enabled, fake.messages.size()),
+              std::tuple(24, frame, false, 1u));
+    EXPECT_EQ(LoadSettings(g.SettingsPath), (Settings{6, 4, 1, false, false, false}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Quilto.ini")));
-}
 
-// A 3 x 2 board on the 1.5 frame has square cells of 3000 units; its last
-// piece lies in column 2, row 1.
-TEST_F(NewPuzzleTest, CellsEndingInAHalfAreLoweredToAnEvenMultipleOfFifteen) {
     // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
     g.BoardHeight = 14870;
-    g.win.Label1.box.Height = 14870;
-    Start(500, 400, {5, 4, 1, false, false, false});
-    EXPECT_TRUE(g.fPlaying);
+    Start({5, 4, 1, false, false, false}, 500, 400);
     EXPECT_EQ(g.win.Image1[0].box.Height, 3690.5f);
 }
 
@@ -115,15 +86,13 @@ TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
         {7, 7, 1, 1, 1, {1, 0, 0, 7, 7}, {1, 0, 0, 7, 7}},  // a single piece is harmless and played
     };
     for (const auto& c : cases) {
-        Start(c.w, c.h, {c.cols, c.rows, c.mode, false, false, false});
-        EXPECT_TRUE(g.pictures[g.win.Image2.Picture] == c.whole && PieceRect(c.cols * c.rows) == c.last) << &c - cases;
+        Start({c.cols, c.rows, c.mode, false, false, false}, c.w, c.h);
+        EXPECT_EQ(std::tuple(g.pictures[g.win.Image2.Picture], PieceRect(c.cols * c.rows)), std::tuple(c.whole, c.last))
+            << "case " << &c - cases;
     }
-}
-
-TEST_F(NewPuzzleTest, IrregularPiecesCutTheUnitsTheyCover) {
-    // Units of 2250 x 1500 window units; the wider 800 x 400 picture gives
-    // units of 150 x 100 px from 100 px in: 15 window units to the pixel.
-    Start(800, 400, {4, 4, 3, true, false, false});
+    // Irregular pieces: units of 2250 x 1500 window units; the wider 800 x 400
+    // picture gives units of 150 x 100 px from 100 px in: 15 units to the pixel.
+    Start({4, 4, 3, true, false, false}, 800, 400);
     ASSERT_EQ(g.PieceCount, 12);
     for (int k = 1; k <= 12; ++k) {
         const Box& s = g.win.Shape4[k - 1];
@@ -133,21 +102,24 @@ TEST_F(NewPuzzleTest, IrregularPiecesCutTheUnitsTheyCover) {
     }
 }
 
-TEST_F(NewPuzzleTest, BoardTooLargeOpensTheDialogAndRetriesIfAccepted) {
+TEST_F(NewPuzzleTest, ABoardTooLargeOpensTheDialogAndIsTriedAgainIfItIsAccepted) {
     // Pieces under one picture pixel; the dialog cancelled leaves no board.
-    Start(20, 20, {60, 50, 1, false, false, true});
-    ASSERT_EQ(fake.MessageTexts(), std::vector<std::string>{"El tamaño del tablero (50x60" + kTooLarge});
-    EXPECT_TRUE(fake.messages[0].icon == MsgIcon::Exclamation && dialogs == 1 && NoBoard() && !g.fSkipConfirm);
+    Start({60, 50, 1, false, false, true}, 20, 20);
+    ASSERT_EQ(fake.MessageTexts(), Texts{"El tamaño del tablero (50x60" + kTooLarge});
+    EXPECT_EQ(std::tuple(fake.messages[0].icon, dialogs, g.fSkipConfirm), std::tuple(MsgIcon::Exclamation, 1, false));
+    EXPECT_EQ(Board(), kNoBoard);
     // Pieces under one screen pixel (65 rows on 600 units); the dialog, which
     // must find no board left, is accepted with a smaller one.
     g.BoardHeight = 600;
-    g.ShowConfiguration = [&] {
+    dialog = [&] {
+        EXPECT_EQ(Board(), kNoBoard);
         g.settings = {4, 4, 1, false, false, false};
-        g.fSkipConfirm = NoBoard();
+        g.fSkipConfirm = true;
     };
-    Start(4000, 4000, {65, 65, 1, false, false, false});
+    Start({65, 65, 1, false, false, false}, 4000, 4000);
     EXPECT_EQ(fake.MessageTexts().back(), "El tamaño del tablero (65x65" + kTooLarge);
-    EXPECT_TRUE(fake.messages.size() == 2 && g.PieceCount == 16 && g.fPlaying && !g.fSkipConfirm);
+    EXPECT_EQ(std::tuple(fake.messages.size(), g.PieceCount, g.fPlaying, g.fSkipConfirm),
+              std::tuple(2u, 16, true, false));
 }
 
 TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
@@ -163,24 +135,11 @@ TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
         {{4, 4, 3, false, true, true}, "El juego con desplazamiento no permite la opción de piezas Escurridizas."},
     };
     for (const auto& c : cases) {
-        Start(900, 600, c.s);  // refused before the busy caption
-        EXPECT_TRUE(fake.messages.back().text == c.message && NoBoard() && fake.pendingEventPasses == 0) << c.message;
+        Start(c.s, 900, 600);  // refused before the busy caption
+        EXPECT_EQ(std::tuple(fake.messages.back().text, fake.pendingEventPasses), std::tuple(c.message, 0));
+        EXPECT_EQ(Board(), kNoBoard) << c.message;
     }
-    EXPECT_TRUE(dialogs == 6 && fake.messages.size() == 6);
-}
-
-TEST_F(NewPuzzleTest, TheF7MarksOfTheOldBoardGoWithIt) {
-    Start(800, 600, {4, 4, 3, false, false, false});
-    Form_KeyDown(g, kKeyF7);  // held through the next puzzle
-    ASSERT_GT(g.win.Shape2.size(), 1u);
-    Start(800, 600, {3, 2, 3, false, false, false});
-    EXPECT_EQ(g.win.Shape2.size(), 1u);
-    // The key still held marks the new board, once.
-    Form_KeyDown(g, kKeyF7);
-    Form_KeyDown(g, kKeyF7);
-    std::size_t misplaced = 0;
-    for (int p = 1; p <= g.PieceCount; ++p) misplaced += g.PieceAt[static_cast<std::size_t>(p)] != p;
-    EXPECT_EQ(g.win.Shape2.size(), 1 + misplaced);
+    EXPECT_EQ(std::tuple(dialogs, fake.messages.size()), std::tuple(6, 6u));
 }
 
 }  // namespace

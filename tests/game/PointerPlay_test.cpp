@@ -9,11 +9,14 @@ namespace quilto {
 namespace {
 
 using test::BoardFixture;
+using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
+using Texts = std::vector<std::string>;
 
 const std::string kMarca = "/app/Marca.wav";
+const Board kStart{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11};
 
-// A 4 x 3 board of 600-unit cells at (120, 120), with every piece at home
-// except 11 and 12, so that no drag here solves it by accident.
+// A 4 x 3 board of 600-unit cells at (120, 120) in play, every piece at home
+// but 11 and 12, so that no drag here solves it by accident.
 struct PointerPlayTest : ::testing::Test {
     BoardFixture f;
     GameState& g = f.g;
@@ -24,124 +27,84 @@ struct PointerPlayTest : ::testing::Test {
         SwapPieces(g, 11, 12);
         g.fPlaying = true;
     }
-    // The pointer over the middle of position p, relative to the element
-    // pressed at position from.
-    void MoveOver(int from, int p) {
-        const Box& a = g.win.Image1[static_cast<std::size_t>(from)].box;
-        const Box& b = g.win.Image1[static_cast<std::size_t>(p)].box;
-        Image1_MouseMove(g, from, b.Left + b.Width / 2 - a.Left, b.Top + b.Height / 2 - a.Top);
-    }
-    PictureHandle PictureAt(int p) const { return g.win.Image1[static_cast<std::size_t>(p)].Picture; }
-    int PieceAt(int p) const { return g.PieceAt[static_cast<std::size_t>(p)]; }
+    const Box& BoxOf(int p) const { return g.win.Image1[static_cast<std::size_t>(p)].box; }
+    Cursor PointerOf(int p) const { return g.win.Image1[static_cast<std::size_t>(p)].Pointer; }
+    void Press(int p, int button = kLeftButton) { Image1_MouseDown(g, p, button, 10, 10); }
+    // The pointer at (x, y) on the window, reported to the element pressed at `from`.
+    void MoveTo(int from, float x, float y) { Image1_MouseMove(g, from, x - BoxOf(from).Left, y - BoxOf(from).Top); }
+    void MoveOver(int from, int p) { MoveTo(from, BoxOf(p).Left + 300, BoxOf(p).Top + 300); }
 };
 
-TEST_F(PointerPlayTest, OnlyTheLastTrialIsKeptAndEveryOtherPieceIsBackAsItWas) {
-    Image1_MouseDown(g, 1, kLeftButton, 300, 300);
-    EXPECT_TRUE(g.fDragging);
-    EXPECT_EQ(g.DragSlot, 1);
-    EXPECT_EQ(g.win.Shape1.box, g.win.Image1[1].box);
-    EXPECT_TRUE(g.win.Shape1.Visible);
-    EXPECT_EQ(g.win.Image1[1].Pointer, Cursor::DragOverPiece);
-
+TEST_F(PointerPlayTest, OnlyTheLastTrialIsKeptAndTheReleaseKeepsIt) {
+    Press(1);
+    EXPECT_EQ(std::tuple(g.fDragging, g.DragSlot, g.win.Shape1.Visible, PointerOf(1)),
+              std::tuple(true, 1, true, Cursor::DragOverPiece));
+    EXPECT_EQ(g.win.Shape1.box, BoxOf(1));
     for (int p : {2, 6, 7}) {
         MoveOver(1, p);
         EXPECT_EQ(g.DropSlot, p);
-        EXPECT_EQ(g.win.Shape5.box, g.win.Image1[static_cast<std::size_t>(p)].box);
-        EXPECT_EQ(PieceAt(1), p);
-        EXPECT_EQ(PieceAt(p), 1);
+        EXPECT_EQ(g.win.Shape5.box, BoxOf(p));
     }
-    EXPECT_EQ(PieceAt(2), 2);
-    EXPECT_EQ(PieceAt(6), 6);
-    EXPECT_EQ(PictureAt(1), BoardFixture::PictureOf(7));
-    EXPECT_EQ(PictureAt(7), BoardFixture::PictureOf(1));
+    const Board swapped{0, 7, 2, 3, 4, 5, 6, 1, 8, 9, 10, 12, 11};
+    EXPECT_EQ(g.PieceAt, swapped);
+    EXPECT_EQ(std::tuple(g.win.Image1[1].Picture, g.win.Image1[7].Picture),
+              std::tuple(BoardFixture::PictureOf(7), BoardFixture::PictureOf(1)));
 
     Image1_MouseUp(g, 1, kLeftButton);
-    EXPECT_FALSE(g.fDragging);
-    EXPECT_EQ(g.DragSlot, 0);
-    EXPECT_EQ(PieceAt(1), 7);
-    EXPECT_EQ(PieceAt(7), 1);
-    EXPECT_EQ(g.win.Image1[1].Pointer, Cursor::Default);
-    EXPECT_FALSE(g.win.Shape1.Visible);
-    EXPECT_FALSE(g.win.Shape5.Visible);
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{kMarca});
+    EXPECT_EQ(g.PieceAt, swapped);
+    EXPECT_EQ(std::tuple(g.fDragging, g.DragSlot, PointerOf(1), g.win.Shape1.Visible, g.win.Shape5.Visible),
+              std::tuple(false, 0, Cursor::Default, false, false));
+    EXPECT_EQ(f.fake.sounds, Texts{kMarca});
 }
 
-TEST_F(PointerPlayTest, OffTheBoardOrOnAnEdgeTheTrialStaysAndBackHomeUndoesIt) {
-    Image1_MouseDown(g, 5, kLeftButton, 10, 10);
+TEST_F(PointerPlayTest, OffTheBoardOrOnAnEdgeTheTrialStaysAndBackAtTheStartNothingIsExchanged) {
+    Press(5);
     MoveOver(5, 8);
-    // Off the board: no piece, the struck-through hand, the trial stays.
-    Image1_MouseMove(g, 5, -5000, 100);
-    EXPECT_EQ(g.win.Image1[5].Pointer, Cursor::DragOverNothing);
-    EXPECT_EQ(PieceAt(5), 8);
-    // Exactly on the edge between positions 2 and 3 (x = 120 + 1200): in neither.
-    const Box& from = g.win.Image1[5].box;
-    Image1_MouseMove(g, 5, 1320 - from.Left, 400 - from.Top);
-    EXPECT_EQ(g.win.Image1[5].Pointer, Cursor::DragOverNothing);
-    EXPECT_EQ(g.DropSlot, 8);
-    // A hair inside position 3 is a hit.
-    Image1_MouseMove(g, 5, 1321 - from.Left, 400 - from.Top);
-    EXPECT_EQ(g.DropSlot, 3);
-    EXPECT_EQ(PieceAt(5), 3);
-    EXPECT_EQ(PieceAt(8), 8);
-    // Back on the starting piece: nothing exchanged, the drop frame on it.
+    MoveTo(5, -4880, 400);  // off the board
+    EXPECT_EQ(std::tuple(PointerOf(5), g.DropSlot, g.PieceAt[5]), std::tuple(Cursor::DragOverNothing, 8, 8));
+    MoveTo(5, 1320, 400);  // exactly on the edge between positions 2 and 3: in neither
+    EXPECT_EQ(std::tuple(PointerOf(5), g.DropSlot), std::tuple(Cursor::DragOverNothing, 8));
+    MoveTo(5, 1321, 400);  // a unit inside position 3
+    EXPECT_EQ(std::tuple(PointerOf(5), g.DropSlot, g.PieceAt[5], g.PieceAt[8]),
+              std::tuple(Cursor::DragOverPiece, 3, 3, 8));
     MoveOver(5, 5);
-    EXPECT_EQ(g.DropSlot, 5);
-    EXPECT_EQ(g.win.Shape5.box, from);
+    EXPECT_EQ(std::tuple(g.DropSlot, g.win.Shape5.box), std::tuple(5, BoxOf(5)));
     Image1_MouseUp(g, 5, kLeftButton);
-    for (int p = 1; p <= 10; ++p) EXPECT_EQ(PieceAt(p), p) << "position " << p;
+    EXPECT_EQ(g.PieceAt, kStart);
 }
 
 TEST_F(PointerPlayTest, AnotherButtonCancelsTheTrialAndTheDropFrameWaitsForARelease) {
-    // Before any trial: nothing to undo.
-    Image1_MouseDown(g, 2, kLeftButton, 10, 10);
-    Image1_MouseDown(g, 2, kRightButton, 10, 10);
-    EXPECT_FALSE(g.fDragging);
-    EXPECT_EQ(PieceAt(2), 2);
+    Press(2);
+    Press(2, kRightButton);  // before any trial: nothing to undo
+    EXPECT_EQ(std::tuple(g.fDragging, g.PieceAt), std::tuple(false, kStart));
 
-    Image1_MouseDown(g, 2, kLeftButton, 10, 10);
+    Press(2);
     MoveOver(2, 4);
-    Image1_MouseDown(g, 2, kMiddleButton, 10, 10);
-    EXPECT_FALSE(g.fDragging);
-    EXPECT_EQ(g.DragSlot, 0);
-    EXPECT_EQ(PieceAt(2), 2);
-    EXPECT_EQ(PieceAt(4), 4);
-    EXPECT_EQ(g.win.Image1[2].Pointer, Cursor::Default);
-    EXPECT_TRUE(g.win.Shape5.Visible);
-    // Later moves do nothing; each release plays its cue and hides the frames.
-    MoveOver(2, 9);
-    EXPECT_EQ(PieceAt(9), 9);
+    Press(2, kMiddleButton);
+    EXPECT_EQ(std::tuple(g.fDragging, g.DragSlot, PointerOf(2), g.win.Shape5.Visible, g.PieceAt),
+              std::tuple(false, 0, Cursor::Default, true, kStart));
+    MoveOver(2, 9);  // no drag any more
+    EXPECT_EQ(g.PieceAt, kStart);
     Image1_MouseUp(g, 2, kMiddleButton);
     EXPECT_FALSE(g.win.Shape5.Visible);
     Image1_MouseUp(g, 2, kLeftButton);
-    EXPECT_EQ(f.fake.sounds, (std::vector<std::string>{kMarca, kMarca}));
+    EXPECT_EQ(f.fake.sounds, (Texts{kMarca, kMarca}));
 }
 
-TEST_F(PointerPlayTest, ReleasingTheDragThatSolvesTheBoardWinsAndACancelChecksToo) {
-    // Dragging 11 onto 12 solves the board.
-    Image1_MouseDown(g, 11, kLeftButton, 10, 10);
+TEST_F(PointerPlayTest, EveryReleaseAndCancelChecksForTheWinButNoMoveDoes) {
+    Press(3);  // pressed and released without a move
+    Image1_MouseUp(g, 3, kLeftButton);
+    EXPECT_EQ(std::tuple(g.PieceAt, f.fake.sounds, f.fake.MessageTexts()), std::tuple(kStart, Texts{kMarca}, Texts{}));
+
+    Press(11);
     MoveOver(11, 12);
-    EXPECT_TRUE(f.fake.messages.empty());  // no check while the button is held
+    EXPECT_EQ(f.fake.MessageTexts(), Texts{});
     Image1_MouseUp(g, 11, kLeftButton);
-    ASSERT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
-    EXPECT_FALSE(g.fPlaying);
-
-    // A cancel runs the completion check as well: on a board that is solved
-    // the win is announced again.
-    Image1_MouseDown(g, 3, kLeftButton, 10, 10);
-    Image1_MouseDown(g, 3, kRightButton, 10, 10);
+    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{"Lo has logrado!"}, false));
+    // On the solved board a cancel announces the win again.
+    Press(3);
+    Press(3, kRightButton);
     EXPECT_EQ(f.fake.messages.size(), 2u);
-}
-
-TEST_F(PointerPlayTest, ASlidingBoardOnlyHidesTheFrameOnAPress) {
-    g.settings.fSlide = true;
-    g.win.Shape1.Visible = true;
-    Image1_MouseDown(g, 1, kLeftButton, 10, 10);
-    MoveOver(1, 2);
-    EXPECT_FALSE(g.win.Shape1.Visible);
-    EXPECT_FALSE(g.fDragging);
-    EXPECT_EQ(PieceAt(2), 2);
-    Image1_MouseUp(g, 1, kLeftButton);
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{kMarca});
 }
 
 TEST(SlotAtPointTest, FirstElementInIndexOrderThatStrictlyContainsThePoint) {

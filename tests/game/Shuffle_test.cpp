@@ -42,7 +42,7 @@ TEST(ShuffleTest, EveryKindReplaysBackHomeAndSlidesOnlyIntoTheEmptySlot) {
         for (const auto& [p, from] : log) {
             if (!k.slide) break;
             TestAdjacent(f.g, p, e);
-            ASSERT_TRUE(from == e && f.g.fAdjacent) << p << " -> " << e;
+            ASSERT_EQ(std::tuple(from, f.g.fAdjacent), std::tuple(std::int16_t(e), true)) << p << " -> " << e;
             visited.insert(e = p);
         }
         EXPECT_EQ(f.g.EmptySlot, e);

@@ -11,12 +11,14 @@ namespace quilto {
 namespace {
 
 using test::BoardFixture;
+using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
+using Texts = std::vector<std::string>;
 
-const std::string kDesplaza = "/app/Desplaza.wav";
-const std::string kNoMueve = "/app/NoMueve.wav";
+const std::string kDesplaza = "/app/Desplaza.wav", kNoMueve = "/app/NoMueve.wav", kAcaba = "/app/Acaba.wav";
+const Texts kWon{"Lo has logrado!"};
 
-// A 4 x 3 sliding board whose empty slot (the picture of piece 12) has been
-// walked to a given position along legal slides.
+// A solved 4 x 3 sliding board in play: the empty slot, which hides the
+// picture of piece 12, at home.
 struct SlidingTest : ::testing::Test {
     BoardFixture f;
     GameState& g = f.g;
@@ -29,165 +31,128 @@ struct SlidingTest : ::testing::Test {
         g.EmptySlot = 12;
         g.fPlaying = true;
     }
+    // Moves the empty slot along legal slides, without a sound.
     void WalkEmptyTo(std::initializer_list<int> path) {
         for (int p : path) {
             SwapPieces(g, p, g.EmptySlot);
             g.EmptySlot = static_cast<std::int16_t>(p);
         }
-        f.fake.sounds.clear();
     }
-    std::vector<int> Row(int first) const {
-        std::vector<int> out;
-        for (int p = first; p < first + 4; ++p) out.push_back(g.PieceAt[static_cast<std::size_t>(p)]);
-        return out;
+    // Clicks p; returns the sounds it made.
+    Texts Click(int p) {
+        f.fake.sounds.clear();
+        Image1_Click(g, p);
+        return f.fake.sounds;
     }
     void ExpectEmptyAt(int p) const {
-        EXPECT_EQ(g.EmptySlot, p);
-        EXPECT_EQ(g.PieceAt[static_cast<std::size_t>(p)], 12);
+        EXPECT_EQ(std::tuple(g.EmptySlot, g.PieceAt[static_cast<std::size_t>(p)]), std::tuple(p, 12));
         EXPECT_EQ(g.win.Image1[static_cast<std::size_t>(p)].Picture, kEmptyPicture);
     }
 };
 
-TEST_F(SlidingTest, AClickSlidesTheWholeRunTowardTheEmptySlot) {
-    WalkEmptyTo({11, 10, 9, 5, 1});  // 12 2 3 4 / 1 6 7 8 / 5 9 10 11
-    ASSERT_EQ(Row(1), (std::vector<int>{12, 2, 3, 4}));
-    Image1_Click(g, 4);  // the far end of the row
-    EXPECT_EQ(Row(1), (std::vector<int>{2, 3, 4, 12}));
+TEST_F(SlidingTest, AClickSlidesTheRunBetweenThePieceAndTheEmptySlot) {
+    WalkEmptyTo({11, 10, 9});
+    EXPECT_EQ(Click(8), Texts{kNoMueve});  // the end of the row above: not in line
+    WalkEmptyTo({5, 1});
+    ASSERT_EQ(g.PieceAt, (Board{0, 12, 2, 3, 4, 1, 6, 7, 8, 5, 9, 10, 11}));
+    EXPECT_EQ(Click(4), Texts{kDesplaza});  // the far end of the row
+    EXPECT_EQ(g.PieceAt, (Board{0, 2, 3, 4, 12, 1, 6, 7, 8, 5, 9, 10, 11}));
     ExpectEmptyAt(4);
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{kDesplaza});
-
-    Image1_Click(g, 12);  // up the column: 8 and 11 move up
-    ExpectEmptyAt(12);
-    EXPECT_EQ(g.PieceAt[4], 8);
-    EXPECT_EQ(g.PieceAt[8], 11);
-
-    f.fake.sounds.clear();
-    Image1_Click(g, 11);  // the neighbour: exactly that piece moves
+    Click(12);  // up the column: two pieces move
+    EXPECT_EQ(g.PieceAt, (Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 10, 12}));
+    EXPECT_EQ(Click(11), Texts{kDesplaza});  // the neighbour alone
+    EXPECT_EQ(g.PieceAt, (Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 12, 10}));
     ExpectEmptyAt(11);
-    EXPECT_EQ(g.PieceAt[12], 10);
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{kDesplaza});
+    EXPECT_EQ(f.fake.MessageTexts(), Texts{});
 }
 
-TEST_F(SlidingTest, ADiagonalPieceCannotMoveButTheCompletionCheckRuns) {
-    // On a solved board a refused click still finds the win.
-    Image1_Click(g, 7);  // diagonal to 12
-    EXPECT_EQ(f.fake.sounds, (std::vector<std::string>{kNoMueve, "/app/Acaba.wav"}));
+TEST_F(SlidingTest, ADiagonalPieceCannotMoveButTheCheckRunsAndTheEmptySlotItselfIsIgnored) {
+    EXPECT_EQ(Click(7), (Texts{kNoMueve, kAcaba}));  // a solved board is found even so
     ExpectEmptyAt(12);
-    EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
-}
-
-TEST_F(SlidingTest, TheEmptySlotItselfOrAFreeBoardIgnoresTheClick) {
+    EXPECT_EQ(f.fake.MessageTexts(), kWon);
+    g.fPlaying = true;
     WalkEmptyTo({11});
-    Image1_Click(g, 11);
-    g.settings.fSlide = false;
-    Image1_Click(g, 12);
-    EXPECT_TRUE(f.fake.sounds.empty());
-    EXPECT_TRUE(f.fake.messages.empty());
+    EXPECT_EQ(Click(11), Texts{});
+    g.settings.fSlide = false;  // a free board has no slides
+    EXPECT_EQ(Click(12), Texts{});
     ExpectEmptyAt(11);
+    EXPECT_EQ(f.fake.messages.size(), 1u);
 }
 
-TEST_F(SlidingTest, TheSlideThatBringsTheEmptySlotHomeWins) {
+TEST_F(SlidingTest, OnlyTheSlideThatBringsTheEmptySlotHomeWinsAndAfterItNothingMoves) {
     WalkEmptyTo({11, 10});
-    Image1_Click(g, 11);
-    EXPECT_TRUE(f.fake.messages.empty());  // the empty slot is not home yet
-    Image1_Click(g, 12);
-    EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
+    Click(11);  // every piece home but the empty slot and piece 11
+    EXPECT_EQ(f.fake.MessageTexts(), Texts{});
+    Click(12);
+    EXPECT_EQ(f.fake.MessageTexts(), kWon);
+    // A release may find the board solved before its own click comes: the
+    // click leaves the finished board as it was won.
+    g.fPlaying = true;
+    Image1_MouseUp(g, 11, kLeftButton);
+    EXPECT_EQ(Click(11), Texts{});
+    ExpectEmptyAt(12);
+    EXPECT_EQ(f.fake.messages.size(), 2u);
 }
 
-// Hand-made irregular geometry: the empty slot's element and a neighbour
-// that touches it along an edge, at a corner, or along 5 or 6 units.
-TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfSixUnitsOrMoreMoves) {
+// The empty slot's element and neighbours that share an edge with it, touch
+// a corner only, or run beside its left edge for 5 units.
+TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfMoreThanFiveUnitsMoves) {
     BoardFixture f;
     GameState& g = f.g;
     g.AppDir = "/app/";
     g.settings = {3, 3, 1, true, true, false};
     g.UnitWidth = 600;
     g.win.Image1.resize(1);
-    const Box boxes[] = {
-        {1000, 1000, 600, 600},  // 1: the empty slot
-        {1600, 1000, 600, 600},  // 2: shares its right edge
-        {1600, 1600, 600, 600},  // 3: touches a corner only
-        {400, 1595, 600, 600},   // 4: below-left, overlapping 5 units along the bottom
-        {994, 1600, 600, 600},   // 5: below, shares 594 units
-    };
-    for (const Box& b : boxes) {
+    for (const Box& b :
+         {Box{1000, 1000, 600, 600}, Box{1600, 1000, 600, 600}, Box{1600, 1600, 600, 600}, Box{400, 1595, 600, 600}}) {
         Element e;
         e.box = b;
         g.win.Image1.push_back(e);
     }
-    g.PieceCount = 5;
+    g.PieceCount = 4;
     f.ResetPieces();
     g.win.Image1[1].Picture = kEmptyPicture;
     g.EmptySlot = 1;
     g.fPlaying = true;
 
-    for (int refused : {3, 4}) {
-        Image1_Click(g, refused);
-        EXPECT_EQ(g.EmptySlot, 1) << "position " << refused;
-    }
-    EXPECT_EQ(f.fake.sounds, (std::vector<std::string>{"/app/NoMueve.wav", "/app/NoMueve.wav"}));
-    EXPECT_TRUE(f.fake.messages.empty()) << "a refused click runs no completion check";
-
-    f.fake.sounds.clear();
+    Image1_Click(g, 3);  // the corner
+    Image1_Click(g, 4);  // 5 units along
+    EXPECT_EQ(f.fake.sounds, (Texts{kNoMueve, kNoMueve}));
+    EXPECT_EQ(f.fake.MessageTexts(), Texts{}) << "a refused click runs no completion check";
     Image1_Click(g, 2);
-    EXPECT_EQ(g.EmptySlot, 2);
-    EXPECT_EQ(g.PieceAt[1], 2);
-    EXPECT_EQ(g.win.Image1[2].Picture, kEmptyPicture);
-    EXPECT_EQ(g.win.Image1[1].Picture, BoardFixture::PictureOf(2));
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{"/app/Desplaza.wav"});
-    EXPECT_TRUE(f.fake.messages.empty());
-    // Sliding it back solves the board.
-    Image1_Click(g, 1);
-    EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
+    EXPECT_EQ(g.PieceAt, (Board{0, 2, 1, 3, 4}));
+    EXPECT_EQ(std::tuple(g.EmptySlot, g.win.Image1[2].Picture, g.win.Image1[1].Picture),
+              std::tuple(2, kEmptyPicture, BoardFixture::PictureOf(2)));
+    EXPECT_EQ(f.fake.MessageTexts(), Texts{});
+    Image1_Click(g, 1);  // back home
+    EXPECT_EQ(f.fake.MessageTexts(), kWon);
 }
 
-TEST_F(SlidingTest, TheClickAfterTheReleaseThatFindsTheBoardSolvedMovesNothing) {
-    // A shuffle can walk the empty slot back home: the first click's release
-    // finds the board solved, and the click itself must leave it so.
-    Image1_MouseUp(g, 11, kLeftButton);
-    ASSERT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
-    Image1_Click(g, 11);
-    ExpectEmptyAt(12);
-    EXPECT_EQ(Row(9), (std::vector<int>{9, 10, 11, 12}));
-    EXPECT_EQ(f.fake.sounds, (std::vector<std::string>{"/app/Marca.wav", "/app/Acaba.wav"}));
-}
-
-TEST(CompletionTest, OnlyABoardWithEveryPieceHomeIsWonAndANoPieceBoardNever) {
+TEST(CompletionTest, EveryPieceHomeWinsAtEveryCheckAndABoardWithoutPiecesNever) {
     BoardFixture f;
     GameState& g = f.g;
     g.AppDir = "/app/";
     f.MakeRegularBoard(3, 3);
-    g.fPlaying = true;
-    g.win.Timer1.Enabled = true;
-    g.win.Label4.Visible = true;
-
+    g.fPlaying = g.win.Timer1.Enabled = g.win.Label4.Visible = true;
     SwapPieces(g, 4, 8);
-    CheckCompletion(g);
-    EXPECT_TRUE(f.fake.messages.empty());
-    EXPECT_TRUE(g.fPlaying);
+    CheckCompletion(g);  // one exchange away
+    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{}, true));
 
     SwapPieces(g, 4, 8);
     const std::int64_t zBefore = g.win.Image2.Z;
-    // The game is still on while the message is open.
+    // The game is still on while the message is open, the rest is done.
     f.fake.onMessage = [&](const test::ShownMessage& m) {
-        EXPECT_EQ(m.icon, MsgIcon::Information);
-        EXPECT_TRUE(g.fPlaying);
-        EXPECT_TRUE(g.win.Image2.Visible);
-        EXPECT_FALSE(g.win.Timer1.Enabled);
-        EXPECT_FALSE(g.win.Label4.Visible);
+        EXPECT_EQ(std::tuple(m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Timer1.Enabled, g.win.Label4.Visible),
+                  std::tuple(MsgIcon::Information, true, true, false, false));
     };
     CheckCompletion(g);
-    EXPECT_EQ(f.fake.MessageTexts(), std::vector<std::string>{"Lo has logrado!"});
-    EXPECT_EQ(f.fake.sounds, std::vector<std::string>{"/app/Acaba.wav"});
+    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), f.fake.sounds, g.fPlaying), std::tuple(kWon, Texts{kAcaba}, false));
     EXPECT_GT(g.win.Image2.Z, zBefore);
-    EXPECT_FALSE(g.fPlaying);
-
     f.fake.onMessage = nullptr;
-    CheckCompletion(g);  // a solved board is announced at every check
+    CheckCompletion(g);  // announced again
     EXPECT_EQ(f.fake.messages.size(), 2u);
 
-    // A build that failed leaves no pieces: that is no win.
-    g.PieceCount = 0;
+    g.PieceCount = 0;  // what a build that failed leaves
     g.PieceAt.assign(1, 0);
     CheckCompletion(g);
     EXPECT_EQ(f.fake.messages.size(), 2u);

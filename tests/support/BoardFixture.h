@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Layout.h"
 #include "support/FakePlatform.h"
+#include "support/Printers.h"
 
 namespace quilto::test {
 
