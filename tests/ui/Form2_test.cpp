@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "support/FakePlatform.h"
+#include "support/QtPrinters.h"
 
 struct Fixture {
     quilto::test::FakePlatform platform;
