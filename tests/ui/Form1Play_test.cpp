@@ -153,6 +153,34 @@ private slots:
         QCOMPARE(std::tuple(reached, inside, game.form.Timer1().isActive(), game.platform.sounds.size()),
                  std::tuple(2, std::pair(std::size_t(0), false), true, std::size_t(0)));
     }
+
+    // F7 held when "Configuración" opens, let go inside the dialog: the marks
+    // go and the slippery pieces go on once the dialog is closed.
+    void aKeyLetGoInsideTheDialogIsTheGamesOnceItCloses() {
+        test::ShownGame game;
+        QVERIFY(game.Show());
+        QVERIFY(game.Start({4, 4, 1, false, false, true}));
+        BoardCanvas* canvas = game.form.Canvas();
+        QTest::keyPress(canvas, Qt::Key_F7);
+        QVERIFY(game.g.fKeyMoving);
+        std::size_t marksInside = 0;
+        QTimer::singleShot(0, &game.form, [&] {
+            Form2* dialog = game.form.ConfigurationDialog();
+            if (QTest::qWaitForWindowActive(dialog)) {
+                QTest::keyRelease(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F7);
+                marksInside = game.g.win.Shape2.size() - 1;
+            }
+            dialog->done(QDialog::Rejected);
+        });
+        game.form.MnuConf->trigger();
+        QVERIFY(marksInside > 0);
+        QCOMPARE(std::tuple(game.g.fKeyMoving, game.g.win.Shape2.size(), game.form.Timer1().isActive()),
+                 std::tuple(false, std::size_t(1), true));
+        // The key is up: pressing it again marks afresh.
+        QTest::keyPress(canvas, Qt::Key_F7);
+        QCOMPARE(game.g.fKeyMoving, true);
+        QTest::keyRelease(canvas, Qt::Key_F7);
+    }
 };
 
 QTEST_MAIN(Form1PlayTest)
