@@ -120,6 +120,8 @@ def build_table(medians):
     t.times("One slippery move on 65 × 65 with 2 / 10 / all pieces misplaced", r"BM_SlipperyMove65.*", "< 1 ms",
             key=lambda n: (side(n) == 0, side(n)))
     t.time("One slippery tick that only grows the bar", r"BM_SlipperyTick.*", "—")
+    t.time("One slippery tick that fills the bar on 65 × 65, all misplaced (drag end, completion check, move)",
+           r"BM_SlipperyFullBarTick.*", "—")
     t.rest()
     return t.markdown()
 
