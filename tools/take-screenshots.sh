@@ -16,16 +16,7 @@ source "$root/tools/xsession.sh"
 
 work=$(mktemp -d)
 game_pid=
-cleanup() {
-  set +e
-  if [ -n "$game_pid" ]; then
-    kill "$game_pid" 2>/dev/null
-    wait "$game_pid" 2>/dev/null
-  fi
-  stop_x_session
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_x_work EXIT
 
 # A copy of the program's folder, with the settings the pictures show:
 # an 8 x 8 board of pieces of different sizes, the picture fitted to it.

@@ -20,17 +20,7 @@ source "$root/tools/xsession.sh"
 
 work=$(mktemp -d)
 game_pid=
-cleanup() {
-  set +e
-  if [ -n "$game_pid" ]; then
-    kill "$game_pid" 2>/dev/null
-    wait "$game_pid" 2>/dev/null
-  fi
-  stop_x_session
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_x_work EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 chmod 755 "$work"
 

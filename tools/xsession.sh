@@ -35,6 +35,19 @@ stop_x_session() {
   x_pids=()
 }
 
+# end_x_work: the trap of a script that plays in a session. Stops the game
+# ($game_pid, when set) and the session, and removes the work folder $work.
+end_x_work() {
+  set +e
+  if [ -n "${game_pid:-}" ]; then
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+  fi
+  stop_x_session
+  chmod -R u+w "$work" 2>/dev/null
+  rm -rf "$work"
+}
+
 # wait_window PID NAME_REGEX [SECONDS]: prints the id of the first visible
 # window of process PID whose title matches; fails after SECONDS (30).
 wait_window() {

@@ -154,6 +154,9 @@ void Form1::ConnectPointer() {
 
 void Form1::ShowPointer(QPointF units) {
     const Cursor wanted = router_.CursorAt(g_, static_cast<float>(units.x()), static_cast<float>(units.y()));
+    // Drawn only when it changes, not at every move of a drag.
+    if (wanted == shownPointer_) return;
+    shownPointer_ = wanted;
     if (wanted == Cursor::Default)
         canvas_->unsetCursor();
     else

@@ -76,6 +76,7 @@ private:
     QSet<int> keysDown_;
     QSet<int> lostReleases_;
     PointerRouter router_;
+    Cursor shownPointer_ = Cursor::Default;
 };
 
 // The picture file a drop carries, or "" when it carries none.
