@@ -112,6 +112,10 @@ struct Window {
     // Outer size of the maximized window, window units.
     float Width = 0, Height = 0;
 
+    // The element of board position p.
+    Element& Piece(int p) { return Image1[static_cast<std::size_t>(p)]; }
+    const Element& Piece(int p) const { return Image1[static_cast<std::size_t>(p)]; }
+
     void BringToFront(Element& e) { e.Z = ++topZ_; }
     void SendToBack(Element& e) { e.Z = --bottomZ_; }
     // A new element copies the template, its place in the z-order included,

@@ -9,8 +9,8 @@ namespace quilto {
 
 void SwapPieces(GameState& g, int p, int q) {
     if (p == q) return;
-    Element& a = g.win.Image1[static_cast<std::size_t>(p)];
-    Element& b = g.win.Image1[static_cast<std::size_t>(q)];
+    Element& a = g.win.Piece(p);
+    Element& b = g.win.Piece(q);
     g.win.Puente.Picture = a.Picture;
     a.Picture = b.Picture;
     b.Picture = g.win.Puente.Picture;

@@ -5,9 +5,6 @@
 namespace quilto {
 namespace {
 
-Element& Piece(GameState& g, int p) {
-    return g.win.Image1[static_cast<std::size_t>(p)];
-}
 
 void FlipBorders(GameState& g) {
     g.fBorders = !g.fBorders;
@@ -23,7 +20,7 @@ void MarkMisplaced(GameState& g) {
     auto& marks = g.win.Shape2;
     for (const int p : MisplacedPositions(g)) {
         Element mark = Window::NewFromTemplate(marks[0]);
-        mark.box = Piece(g, p).box;
+        mark.box = g.win.Piece(p).box;
         marks.push_back(mark);
     }
     for (std::size_t i = 1; i < marks.size(); ++i) {
@@ -84,13 +81,13 @@ void ShowHint(GameState& g) {
     if (static_cast<std::size_t>(home) >= g.win.Image1.size()) return;
 
     Element& frame = g.win.Shape1;
-    frame.box = Piece(g, r).box;
+    frame.box = g.win.Piece(r).box;
     g.win.Shape1IsHint = true;
     g.win.BringToFront(frame);
     frame.Visible = true;
 
     Element& dot = g.win.Shape3;
-    const Box& target = Piece(g, home).box;
+    const Box& target = g.win.Piece(home).box;
     dot.box.Left = target.Left + (target.Width - dot.box.Width) / 2;
     dot.box.Top = target.Top + (target.Height - dot.box.Height) / 2;
     g.win.BringToFront(dot);

@@ -239,7 +239,7 @@ void BuildBoard(GameState& g) {
 
     for (int p = 1; p <= g.PieceCount; ++p) g.PieceAt.at(static_cast<std::size_t>(p)) = static_cast<std::int16_t>(p);
     Shuffle(g);
-    for (int p = 1; p <= g.PieceCount; ++p) g.win.Image1[static_cast<std::size_t>(p)].Visible = true;
+    for (int p = 1; p <= g.PieceCount; ++p) g.win.Piece(p).Visible = true;
 
     g.win.Label4.Visible = false;
     if (s.fSlippery) {

@@ -9,9 +9,6 @@
 namespace quilto {
 namespace {
 
-Element& Piece(GameState& g, int index) {
-    return g.win.Image1[static_cast<std::size_t>(index)];
-}
 
 // The pointer's place on the window as a whole window unit, halves to the
 // even neighbour. A pointer far outside the window saturates rather than
@@ -32,7 +29,7 @@ void Frame(Element& frame, const Element& piece) {
 // element the ending event came to: after a release lost to a modal box the
 // next press or release may come to another piece.
 void DropDragPointer(GameState& g) {
-    if (g.fDragging && IsPiece(g, g.DragSlot)) Piece(g, g.DragSlot).Pointer = Cursor::Default;
+    if (g.fDragging && IsPiece(g, g.DragSlot)) g.win.Piece(g.DragSlot).Pointer = Cursor::Default;
 }
 
 }  // namespace
@@ -61,10 +58,10 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
         DropDragPointer(g);
         g.fDragging = true;
         g.DragSlot = static_cast<std::int16_t>(index);
-        Piece(g, index).Pointer = Cursor::DragOverPiece;
+        g.win.Piece(index).Pointer = Cursor::DragOverPiece;
         g.DropSlot = 0;
         g.win.Shape1IsHint = false;
-        Frame(g.win.Shape1, Piece(g, index));
+        Frame(g.win.Shape1, g.win.Piece(index));
     } else if (g.fDragging) {
         // Another button cancels the drag: the trial exchange is undone. The
         // drop frame stays until a button is released.
@@ -72,7 +69,7 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
         DropDragPointer(g);
         g.DragSlot = 0;
         g.fDragging = false;
-        Piece(g, index).Pointer = Cursor::Default;
+        g.win.Piece(index).Pointer = Cursor::Default;
         CheckCompletion(g);
     }
 }
@@ -82,7 +79,7 @@ void Image1_MouseMove(GameState& g, int index, float x, float y) {
     // a button held since before the win still reaches its pieces.
     if (!g.fPlaying) return;
     if (!g.fDragging || !IsPiece(g, index) || !IsPiece(g, g.DragSlot)) return;
-    Element& grabbed = Piece(g, index);
+    Element& grabbed = g.win.Piece(index);
     // The element's place and the pointer's offset add up in single precision.
     const int slot = SlotAtPoint(g, PointerUnit(grabbed.box.Left + x), PointerUnit(grabbed.box.Top + y));
     if (slot == 0) {
@@ -94,7 +91,7 @@ void Image1_MouseMove(GameState& g, int index, float x, float y) {
     if (g.DropSlot != 0) SwapPieces(g, g.DropSlot, g.DragSlot);
     SwapPieces(g, slot, g.DragSlot);
     g.DropSlot = static_cast<std::int16_t>(slot);
-    Frame(g.win.Shape5, Piece(g, slot));
+    Frame(g.win.Shape5, g.win.Piece(slot));
 }
 
 void Image1_MouseUp(GameState& g, int index, int) {
@@ -103,7 +100,7 @@ void Image1_MouseUp(GameState& g, int index, int) {
     DropDragPointer(g);
     g.DragSlot = 0;
     g.fDragging = false;
-    Piece(g, index).Pointer = Cursor::Default;
+    g.win.Piece(index).Pointer = Cursor::Default;
     CheckCompletion(g);
     g.win.Shape1.Visible = false;
     g.win.Shape5.Visible = false;

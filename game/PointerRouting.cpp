@@ -49,7 +49,7 @@ void PointerRouter::Press(GameState& g, int button, bool othersHeld, float x, fl
     held_ |= button;
     if (button == kLeftButton) leftPressedHere_ = true;
     if (const int piece = CapturedPiece(g)) {
-        const Box& b = g.win.Image1[static_cast<std::size_t>(piece)].box;
+        const Box& b = g.win.Piece(piece).box;
         Image1_MouseDown(g, piece, button, x - b.Left, y - b.Top);
     }
 }
@@ -57,7 +57,7 @@ void PointerRouter::Press(GameState& g, int button, bool othersHeld, float x, fl
 void PointerRouter::Move(GameState& g, float x, float y) {
     if (held_ == 0) return;
     if (const int piece = CapturedPiece(g)) {
-        const Box& b = g.win.Image1[static_cast<std::size_t>(piece)].box;
+        const Box& b = g.win.Piece(piece).box;
         Image1_MouseMove(g, piece, x - b.Left, y - b.Top);
     }
 }
@@ -72,16 +72,16 @@ void PointerRouter::Release(GameState& g, int button, float x, float y) {
     if (button != kLeftButton || !leftPressedHere_) return;
     leftPressedHere_ = false;
     const int still = CapturedPiece(g);
-    if (still != 0 && Contains(g.win.Image1[static_cast<std::size_t>(still)].box, x, y)) Image1_Click(g, still);
+    if (still != 0 && Contains(g.win.Piece(still).box, x, y)) Image1_Click(g, still);
 }
 
 Cursor PointerRouter::CursorAt(const GameState& g, float x, float y) const {
     if (held_ != 0) {
         const int piece = CapturedPiece(g);
-        return piece ? g.win.Image1[static_cast<std::size_t>(piece)].Pointer : Cursor::Default;
+        return piece ? g.win.Piece(piece).Pointer : Cursor::Default;
     }
     const PointerTarget t = TargetAt(g, x, y);
-    return t.kind == PointerTarget::Kind::Piece ? g.win.Image1[static_cast<std::size_t>(t.index)].Pointer
+    return t.kind == PointerTarget::Kind::Piece ? g.win.Piece(t.index).Pointer
                                                 : Cursor::Default;
 }
 

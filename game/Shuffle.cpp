@@ -37,7 +37,7 @@ void ShuffleRegularSlide(GameState& g, ExchangeLog* log) {
     const int count = g.PieceCount;
     const int columns = g.settings.Columns;
     if (count < 1) return;
-    g.win.Image1[static_cast<std::size_t>(count)].Picture = g.win.Vacio.Picture;
+    g.win.Piece(count).Picture = g.win.Vacio.Picture;
     int e = count;
     g.EmptySlot = static_cast<std::int16_t>(e);
     // A single position has nowhere to slide.
@@ -73,7 +73,7 @@ void ShuffleIrregularSlide(GameState& g, ExchangeLog* log) {
     if (count < 1) return;
     int e = g.EmptySlot;
     if (e < 1 || e > count) e = count;  // no layout ran: fall back to the last position
-    g.win.Image1[static_cast<std::size_t>(e)].Picture = g.win.Vacio.Picture;
+    g.win.Piece(e).Picture = g.win.Vacio.Picture;
     g.EmptySlot = static_cast<std::int16_t>(e);
 
     NeighbourTable neighbours;
