@@ -137,6 +137,11 @@ void LeaveNoBoard(GameState& g) {
     g.fKeyMoving = false;
 }
 
+void ResetFrame(GameState& g) {
+    g.win.Label1.box.Width = static_cast<float>(g.BoardWidth);
+    g.win.Label1.box.Height = static_cast<float>(g.BoardHeight);
+}
+
 // Regular board: the template becomes one cell, lowered until its height
 // falls on whole pixels; the frame then shrinks to the snapped grid.
 void SnapTemplateToPixels(GameState& g, double cellAspect) {
@@ -147,8 +152,11 @@ void SnapTemplateToPixels(GameState& g, double cellAspect) {
     RequireVisibleSize(cell.Width, cell.Height);
 
     if (ToInt32(cell.Height) % 15 == 0) return;
+    // Cells of 15.5 to 28.5 units round to even numbers only and can come
+    // down to half a unit.
     cell.Height = LowerToWholePixels(cell.Height);
     cell.Width = static_cast<float>(cell.Height * cellAspect);
+    RequireVisibleSize(cell.Width, cell.Height);
     Box& frame = g.win.Label1.box;
     frame.Height = s.Rows * cell.Height;
     frame.Width = s.Columns * cell.Width;
@@ -205,7 +213,12 @@ void BuildBoard(GameState& g) {
     // the puzzle goes on.
     (void)SaveSettings(s, g.SettingsFile());
     g.win.Timer1.Enabled = false;
-    if (s.fIrregular) BuildMixedLayout(g);
+    // Each board is laid out on the whole board area, whatever size the
+    // previous board shrank the frame to.
+    if (s.fIrregular)
+        BuildMixedLayout(g);
+    else
+        ResetFrame(g);
 
     g.win.Image2.Visible = false;
     DestroyBoardElements(g);
@@ -215,7 +228,8 @@ void BuildBoard(GameState& g) {
     Box& frame = g.win.Label1.box;
     g.win.Image2.box.Width = static_cast<float>(g.BoardWidth);
     g.win.Image2.box.Height = static_cast<float>(g.BoardHeight);
-    const double cellAspect = (frame.Width / s.Columns) / (frame.Height / s.Rows);
+    const double cellAspect =
+        (static_cast<double>(frame.Width) / s.Columns) / (static_cast<double>(frame.Height) / s.Rows);
     g.PieceAt.assign(static_cast<std::size_t>(s.Columns * s.Rows) + 1, 0);
     if (s.fIrregular) {
         frame.Height = static_cast<float>(g.GridSize * g.UnitHeight);

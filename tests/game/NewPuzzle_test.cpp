@@ -52,12 +52,13 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     EXPECT_EQ(std::tuple(g.win.Image1.size(), g.win.Label1.box, g.fPlaying, g.win.Label3.Visible,
                          fake.pendingEventPasses, std::filesystem::exists(dir.File("Quilto.ini"))),
               std::tuple(50u, frame, true, false, 1, false));
-    // Unasked; cells already on whole pixels (1500 units) leave the frame as
-    // it is; the settings go to their own file where one is given.
+    // Unasked; cells already on whole pixels (1500 units) leave the whole
+    // board area as the frame, not what the last board shrank it to; the
+    // settings go to their own file where one is given.
     g.SettingsPath = dir.File("elsewhere.ini");
     Start({6, 4, 1, false, false, false}, 700, 700);
     EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, g.win.Timer1.Enabled, fake.messages.size()),
-              std::tuple(24, frame, false, 1u));
+              std::tuple(24, Box{120, 120, 9000, 6000}, false, 1u));
     EXPECT_EQ(LoadSettings(g.SettingsPath), (Settings{6, 4, 1, false, false, false}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Quilto.ini")));
 
@@ -140,6 +141,43 @@ TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
         EXPECT_EQ(Board(), kNoBoard) << c.message;
     }
     EXPECT_EQ(std::tuple(dialogs, fake.messages.size()), std::tuple(6, 6u));
+}
+
+TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefore) {
+    // The template cell, the frame and whether the last piece and the bar
+    // stay inside the board area, as the first board of a run has them.
+    const auto regular = [](test::WindowFixture& w, std::int16_t cols, std::int16_t rows) {
+        w.Start({cols, rows, 3, false, false, true}, 4000, 3000);
+        const Box& last = w.g.win.Piece(w.g.PieceCount).box;
+        return std::tuple(w.g.win.Image1[0].box, w.g.win.Label1.box, last.Left + last.Width <= 120 + 9000.0f,
+                          w.g.win.Label4.box.Top >= last.Top + last.Height);
+    };
+    const auto firstOfARun = [&](std::int16_t cols, std::int16_t rows) {
+        test::WindowFixture fresh;
+        return regular(fresh, cols, rows);
+    };
+    Start({65, 65, 3, true, false, false}, 4000, 3000);  // shrinks the frame to its units
+    EXPECT_EQ(regular(*this, 10, 10), firstOfARun(10, 10)) << "after an irregular board";
+    regular(*this, 10, 65);
+    EXPECT_EQ(regular(*this, 8, 60), firstOfARun(8, 60)) << "after a 10 x 65 board";
+}
+
+TEST_F(NewPuzzleTest, TheCellAspectIsTakenInDoublePrecision) {
+    // A 1280 x 1024 screen: cells of exactly 90.5 x 58.5 picture pixels,
+    // which round to even: 58 pixels wide, not 59.
+    g.BoardWidth = 18720;
+    g.BoardHeight = 14480;
+    Start({4, 2, 4, false, false, false}, 5954, 181);
+    EXPECT_EQ(std::tuple(PieceRect(1).Width, PieceRect(1).Height), std::tuple(58, 90));
+}
+
+TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
+    // 35 units for 2 rows: cells of 17.5 units round to even numbers only and
+    // would be lowered to half a unit.
+    g.BoardHeight = 35;
+    Start({3, 2, 1, false, false, false}, 640, 480);
+    EXPECT_EQ(fake.MessageTexts(), Texts{"El tamaño del tablero (2x3" + kTooLarge});
+    EXPECT_EQ(Board(), kNoBoard);
 }
 
 }  // namespace
