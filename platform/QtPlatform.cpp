@@ -52,7 +52,8 @@ MsgResult QtPlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButto
 
 void QtPlatform::PlaySound(const std::string& path) {
     const QString file = QString::fromStdString(path);
-    if (!QFileInfo::exists(file)) return;
+    // Only a regular file: the sound reader would wait for ever on a named pipe.
+    if (!QFileInfo(file).isFile()) return;
     if (!sound_) sound_ = std::make_unique<QSoundEffect>();
     sound_->stop();
     sound_->setSource(QUrl::fromLocalFile(file));

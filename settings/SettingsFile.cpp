@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -117,6 +118,10 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
 }
 
 Settings LoadSettings(const std::string& path) {
+    // A folder, a device or a named pipe of that name is not a settings file;
+    // opening a pipe would wait for a writer.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return Settings{};
     std::ifstream in(path, std::ios::binary);
     if (!in) return Settings{};
     // The file is a dozen short lines; anything far larger is not ours.

@@ -1,10 +1,14 @@
 #include "settings/SettingsFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "support/TempDir.h"
 
@@ -75,6 +79,21 @@ TEST(SettingsFile, AnyFailureGivesAllSixDefaults) {
         std::ofstream(path, std::ios::binary) << bytes;
         EXPECT_EQ(LoadSettings(path), kDefaults) << bytes;
     }
+}
+
+TEST(SettingsFile, ANamedPipeGivesTheDefaultsWithoutWaitingForAWriter) {
+    test::TempDir dir;
+    const std::string path = dir.File("Quilto.ini");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Should the pipe be opened all the same, this writer hands it other settings.
+    std::thread writer([&] {
+        std::ofstream(path, std::ios::binary) << SettingsFileBytes({9, 8, 2, false, true, false});
+    });
+    const Settings read = LoadSettings(path);
+    const int readEnd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);  // lets a writer still waiting finish
+    writer.join();
+    ::close(readEnd);
+    EXPECT_EQ(read, kDefaults);
 }
 
 TEST(SettingsFile, SaveReportsFailureAndNeverLeavesAScratchFile) {
