@@ -26,7 +26,7 @@ struct BenchGame {
         Form_Load(g, dir.AsAppDir());
         Form_Resize(g, WindowState::Maximized, 1920 * 15, 1080 * 15);
         fake.pictures["/pic.jpg"] = {picW, picH};
-        g.PicClip1 = fake.LoadPicture("/pic.jpg");
+        g.PicClip1 = HeldPicture(fake, fake.LoadPicture("/pic.jpg"));
         g.fPictureLoaded = true;
         g.fSkipConfirm = true;
         g.settings = s;

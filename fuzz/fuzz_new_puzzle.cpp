@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int picW = 1 + Take<std::uint16_t>(data, size);
     const int picH = 1 + Take<std::uint16_t>(data, size) % 4096;
     fake.pictures["/p"] = {picW, picH};
-    g.PicClip1 = fake.LoadPicture("/p");
+    g.PicClip1 = HeldPicture(fake, fake.LoadPicture("/p"));
     g.fPictureLoaded = true;
 
     g.settings.Columns = Take<std::int16_t>(data, size);

@@ -7,14 +7,6 @@
 namespace quilto {
 namespace {
 
-// Makes the loaded picture the one later puzzles are cut from. The previous
-// one is let go unless the board on the screen was cut from it.
-void KeepPicture(GameState& g, const LoadedPicture& pic) {
-    const PictureId old = g.PicClip1.id;
-    g.PicClip1 = pic;
-    if (old != kNoPictureId && old != pic.id && old != g.BoardPicture) g.platform.ReleasePicture(old);
-}
-
 // The first picture of a run lets the player set the board up before any
 // puzzle is made; later ones go straight to a new puzzle (which asks first
 // when a game is in progress).
@@ -47,13 +39,15 @@ void ChoosePicture(GameState& g) {
 void LoadPictureFile(GameState& g, const std::string& path) {
     try {
         const LoadedPicture pic = g.platform.LoadPicture(path);
+        HeldPicture held(g.platform, pic);
         if (pic.status != LoadStatus::Ok) {
-            if (pic.id != kNoPictureId) g.platform.ReleasePicture(pic.id);
             if (pic.status == LoadStatus::NotAPicture)
                 g.platform.MessageBox("Archivo no válido.", MsgIcon::Exclamation, MsgButtons::Ok);
             return;
         }
-        KeepPicture(g, pic);
+        // Later puzzles are cut from it; the previous picture stays only
+        // while the board on the screen still shows it.
+        g.PicClip1 = std::move(held);
         StartFromPicture(g);
     } catch (...) {
         // Any other failure ends the load quietly; what was done stays.

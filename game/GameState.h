@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/Elements.h"
+#include "game/HeldPicture.h"
 #include "game/Random.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
@@ -97,8 +98,8 @@ struct GameState {
 
     // The loaded picture all puzzles are cut from, and the one the current
     // board was cut from (they differ after a load whose puzzle was declined).
-    LoadedPicture PicClip1;
-    PictureId BoardPicture = kNoPictureId;
+    HeldPicture PicClip1;
+    HeldPicture BoardPicture;
     // The folder of the last picture chosen in the file dialog, where the
     // dialog opens next; empty until then (the sample pictures).
     std::string PictureFolder;

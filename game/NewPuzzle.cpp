@@ -68,9 +68,9 @@ PictureFit FitPicture(const Settings& s, std::int32_t picW, std::int32_t picH, c
 
 // A rectangle that runs past the right or bottom edge by rounding is cut
 // back to the edge.
-PixelRect ClampToPicture(PixelRect r, const LoadedPicture& pic) {
-    if (r.Left + r.Width > pic.width) r.Width = pic.width - r.Left;
-    if (r.Top + r.Height > pic.height) r.Height = pic.height - r.Top;
+PixelRect ClampToPicture(PixelRect r, const HeldPicture& pic) {
+    if (r.Left + r.Width > pic.width()) r.Width = pic.width() - r.Left;
+    if (r.Top + r.Height > pic.height()) r.Height = pic.height() - r.Top;
     return r;
 }
 
@@ -96,13 +96,6 @@ void ShowBusyCaption(GameState& g) {
     g.platform.ProcessPendingEvents();
 }
 
-// The old board goes; its picture goes too unless the next board is cut
-// from it.
-void ReleaseBoardPicture(GameState& g) {
-    if (g.BoardPicture != kNoPictureId && g.BoardPicture != g.PicClip1.id) g.platform.ReleasePicture(g.BoardPicture);
-    g.BoardPicture = kNoPictureId;
-}
-
 // The pieces and every picture cut for them; the template stays. The F7
 // marks cover the old pieces and go with them: the marking is over
 // (fKeyMoving is cleared), even while F7 is still held or its release was
@@ -123,7 +116,7 @@ void LeaveNoBoard(GameState& g) {
     DestroyBoardElements(g);
     auto& outlines = g.win.Shape4;
     if (outlines.size() > 1) outlines.erase(outlines.begin() + 1, outlines.end());
-    ReleaseBoardPicture(g);
+    g.BoardPicture = {};
     g.PieceCount = 0;
     g.win.Timer1.Enabled = false;
     g.win.Label3.Visible = false;
@@ -175,7 +168,7 @@ void CutRegularBoard(GameState& g, const PictureFit& fit) {
     for (int i = 1; i <= g.PieceCount; ++i) {
         Element e = Window::NewFromTemplate(tmpl);
         e.Picture = CutPiece(
-            g, {g.PicClip1.id, ToInt32(c * fit.CellW + fit.OffX), ToInt32(r * fit.CellH + fit.OffY), cutW, cutH});
+            g, {g.PicClip1.id(), ToInt32(c * fit.CellW + fit.OffX), ToInt32(r * fit.CellH + fit.OffY), cutW, cutH});
         e.box = {tmpl.box.Left + c * tmpl.box.Width, tmpl.box.Top + r * tmpl.box.Height, width, height};
         g.win.Image1.push_back(e);
         if (++c == s.Columns) {
@@ -198,7 +191,7 @@ void CutIrregularBoard(GameState& g, const PictureFit& fit) {
         const double width = units * fit.CellW * outline.Width / frame.Width;
         const double height = units * fit.CellH * outline.Height / frame.Height;
         Element e = Window::NewFromTemplate(tmpl);
-        e.Picture = CutPiece(g, {g.PicClip1.id, ToInt32(left), ToInt32(top), ToInt32(width), ToInt32(height)});
+        e.Picture = CutPiece(g, {g.PicClip1.id(), ToInt32(left), ToInt32(top), ToInt32(width), ToInt32(height)});
         e.box = outline;
         g.win.Image1.push_back(e);
     }
@@ -222,8 +215,7 @@ void BuildBoard(GameState& g) {
 
     g.win.Image2.Visible = false;
     DestroyBoardElements(g);
-    ReleaseBoardPicture(g);
-    g.BoardPicture = g.PicClip1.id;
+    g.BoardPicture = g.PicClip1;
 
     Box& frame = g.win.Label1.box;
     g.win.Image2.box.Width = static_cast<float>(g.BoardWidth);
@@ -240,9 +232,9 @@ void BuildBoard(GameState& g) {
     g.win.Label4.box.Left = frame.Left;
     g.win.Label4.box.Top = frame.Top + frame.Height + 15;
 
-    const PictureFit fit = FitPicture(s, g.PicClip1.width, g.PicClip1.height, frame, cellAspect);
+    const PictureFit fit = FitPicture(s, g.PicClip1.width(), g.PicClip1.height(), frame, cellAspect);
     g.win.Image2.Picture = g.pictures.Add(ClampToPicture(
-        {g.PicClip1.id, fit.OffX, fit.OffY, ToInt32(s.Columns * fit.CellW), ToInt32(s.Rows * fit.CellH)}, g.PicClip1));
+        {g.PicClip1.id(), fit.OffX, fit.OffY, ToInt32(s.Columns * fit.CellW), ToInt32(s.Rows * fit.CellH)}, g.PicClip1));
 
     if (!s.fIrregular) g.PieceCount = ToInt16(s.Columns * s.Rows);
     g.win.Image1.reserve(static_cast<std::size_t>(g.PieceCount) + 1);

@@ -23,7 +23,7 @@ TEST_F(GameMenuTest, APictureIsAskedForFirstAndABadOneChangesNothing) {
     ASSERT_TRUE(g.fPlaying);
     MnuLoad_Click(g);  // a new puzzle would have asked first
     EXPECT_EQ(fake.MessageTexts(), (Texts{"Primero debes cargar una imagen", "Archivo no válido."}));
-    EXPECT_EQ(std::tuple(g.PicClip1.id, g.PicClip1.width, g.fPlaying, dialogs, fake.released.size()),
+    EXPECT_EQ(std::tuple(g.PicClip1.id(), g.PicClip1.width(), g.fPlaying, dialogs, fake.released.size()),
               std::tuple(1, 800, true, 1, 0u));
     // An accepted configuration that needs a new puzzle makes it unasked.
     dialog = [this] {
@@ -60,6 +60,18 @@ TEST_F(GameMenuTest, ConfigurationPausesTheSlipperyPiecesAndResumesThemAsTheSett
         EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width), c.want)
             << "case " << &c - cases;
     }
+}
+
+TEST_F(GameMenuTest, APictureIsReleasedOnceNeitherTheNextPuzzleNorTheBoardNeedsIt) {
+    fake.pictures["/pics/b.png"] = fake.pictures["/pics/c.png"] = {640, 480};
+    fake.chosenFiles = {"/pics/a.png", "/pics/b.png", "/pics/c.png"};
+    dialog = [this] { g.fSkipConfirm = true; };
+    MnuLoad_Click(g);
+    fake.answers = {MsgResult::Cancel};
+    MnuLoad_Click(g);  // the puzzle of b is declined: the board still shows a
+    EXPECT_EQ(std::tuple(g.BoardPicture.id(), g.PicClip1.id(), fake.released), std::tuple(1, 2, std::vector<int>{}));
+    MnuLoad_Click(g);
+    EXPECT_EQ(std::tuple(g.BoardPicture.id(), g.PicClip1.id(), fake.released), std::tuple(3, 3, std::vector{2, 1}));
 }
 
 }  // namespace

@@ -553,8 +553,8 @@ void PlayModel::CheckState() {
     // The pictures in use are never let go, and none twice.
     const std::set<PictureId> released(fake_.released.begin(), fake_.released.end());
     if (released.size() != fake_.released.size()) Fault("a picture was released twice");
-    if (g_.PicClip1.id != kNoPictureId && released.count(g_.PicClip1.id)) Fault("the loaded picture was released");
-    if (g_.BoardPicture != kNoPictureId && released.count(g_.BoardPicture)) Fault("the board's picture was released");
+    if (g_.PicClip1.id() != kNoPictureId && released.count(g_.PicClip1.id())) Fault("the loaded picture was released");
+    if (g_.BoardPicture.id() != kNoPictureId && released.count(g_.BoardPicture.id())) Fault("the board's picture was released");
 }
 
 }  // namespace quilto::test

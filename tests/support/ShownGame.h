@@ -30,7 +30,7 @@ struct ShownGame {
     // "Nuevo" with these settings and a 400 x 200 picture loaded; true when a puzzle is in play.
     bool Start(const Settings& s) {
         platform.pictures["pic"] = {400, 200};
-        g.PicClip1 = platform.LoadPicture("pic");
+        g.PicClip1 = HeldPicture(platform, platform.LoadPicture("pic"));
         g.fPictureLoaded = true;
         g.settings = s;
         form.MnuNew->trigger();

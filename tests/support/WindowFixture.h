@@ -35,7 +35,7 @@ struct WindowFixture {
     // A new puzzle of these settings cut from a w x h picture (number 1),
     // asking first only if told to.
     void Start(const Settings& s, int w = 800, int h = 600, bool ask = false) {
-        g.PicClip1 = {LoadStatus::Ok, 1, w, h};
+        g.PicClip1 = HeldPicture(fake, {LoadStatus::Ok, 1, w, h});
         g.fPictureLoaded = true;
         g.fSkipConfirm = !ask;
         g.settings = s;
