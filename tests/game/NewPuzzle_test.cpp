@@ -178,6 +178,10 @@ TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
     Start({3, 2, 1, false, false, false}, 640, 480);
     EXPECT_EQ(fake.MessageTexts(), Texts{"El tamaño del tablero (2x3" + kTooLarge});
     EXPECT_EQ(Board(), kNoBoard);
+    // Irregular units are lowered the same way, under nothing at all here.
+    Start({3, 3, 1, true, false, false}, 640, 480);
+    EXPECT_EQ(fake.MessageTexts().back(), "El tamaño del tablero (3x3" + kTooLarge);
+    EXPECT_EQ(Board(), kNoBoard);
 }
 
 }  // namespace
