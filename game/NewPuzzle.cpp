@@ -53,13 +53,13 @@ PictureFit FitPicture(const Settings& s, std::int32_t picW, std::int32_t picH, c
     if (picAspect < frameAspect) {  // narrower: full width, a band of the height
         fit.CellW = static_cast<double>(picW) / s.Columns;
         fit.CellH = fit.CellW / cellAspect;
-        const double spare = picH - static_cast<double>(frame.Height / frame.Width) * picW;
+        const double spare = picH - static_cast<double>(frame.Height) / frame.Width * picW;
         if (s.FitMode == 3) fit.OffY = ToInt32(spare / 2);
         if (s.FitMode == 4) fit.OffY = ToInt32(spare);
     } else {  // wider: full height, a band of the width
         fit.CellH = static_cast<double>(picH) / s.Rows;
         fit.CellW = fit.CellH * cellAspect;
-        const double spare = picW - static_cast<double>(frame.Width / frame.Height) * picH;
+        const double spare = picW - static_cast<double>(frame.Width) / frame.Height * picH;
         if (s.FitMode == 3) fit.OffX = ToInt32(spare / 2);
         if (s.FitMode == 4) fit.OffX = ToInt32(spare);
     }
@@ -186,8 +186,9 @@ void CutIrregularBoard(GameState& g, const PictureFit& fit) {
         const Box& outline = g.win.Shape4.at(static_cast<std::size_t>(i - 1));
         RequireVisibleSize(outline.Width, outline.Height);
         // The outline's place in the frame, scaled to the picture's band.
-        const double left = static_cast<double>(outline.Left - frame.Left) * units * fit.CellW / frame.Width + fit.OffX;
-        const double top = static_cast<double>(outline.Top - frame.Top) * units * fit.CellH / frame.Height + fit.OffY;
+        const double left =
+            (static_cast<double>(outline.Left) - frame.Left) * units * fit.CellW / frame.Width + fit.OffX;
+        const double top = (static_cast<double>(outline.Top) - frame.Top) * units * fit.CellH / frame.Height + fit.OffY;
         const double width = units * fit.CellW * outline.Width / frame.Width;
         const double height = units * fit.CellH * outline.Height / frame.Height;
         Element e = Window::NewFromTemplate(tmpl);
@@ -234,7 +235,8 @@ void BuildBoard(GameState& g) {
 
     const PictureFit fit = FitPicture(s, g.PicClip1.width(), g.PicClip1.height(), frame, cellAspect);
     g.win.Image2.Picture = g.pictures.Add(ClampToPicture(
-        {g.PicClip1.id(), fit.OffX, fit.OffY, ToInt32(s.Columns * fit.CellW), ToInt32(s.Rows * fit.CellH)}, g.PicClip1));
+        {g.PicClip1.id(), fit.OffX, fit.OffY, ToInt32(s.Columns * fit.CellW), ToInt32(s.Rows * fit.CellH)},
+        g.PicClip1));
 
     if (!s.fIrregular) g.PieceCount = ToInt16(s.Columns * s.Rows);
     g.win.Image1.reserve(static_cast<std::size_t>(g.PieceCount) + 1);

@@ -162,13 +162,19 @@ TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefor
     EXPECT_EQ(regular(*this, 8, 60), firstOfARun(8, 60)) << "after a 10 x 65 board";
 }
 
-TEST_F(NewPuzzleTest, TheCellAspectIsTakenInDoublePrecision) {
+TEST_F(NewPuzzleTest, TheCellAspectAndTheBandLeftOverAreTakenInDoublePrecision) {
     // A 1280 x 1024 screen: cells of exactly 90.5 x 58.5 picture pixels,
     // which round to even: 58 pixels wide, not 59.
     g.BoardWidth = 18720;
     g.BoardHeight = 14480;
     Start({4, 2, 4, false, false, false}, 5954, 181);
     EXPECT_EQ(std::tuple(PieceRect(1).Width, PieceRect(1).Height), std::tuple(58, 90));
+    // The band left over is (7521 - 5700 / 5128 x 2564) / 2 = 2335.5 pixels,
+    // which rounds to 2336.
+    g.BoardWidth = 5128;
+    g.BoardHeight = 5700;
+    Start({1, 1, 3, false, false, false}, 2564, 7521);
+    EXPECT_EQ(g.pictures[g.win.Image2.Picture].Top, 2336);
 }
 
 TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
