@@ -8,6 +8,8 @@
 namespace quilto {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 struct ConfigDialogTest : ::testing::Test {
     test::FakePlatform fake;
     GameState g{fake};
@@ -45,29 +47,38 @@ TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForc
     }
 }
 
-TEST_F(ConfigDialogTest, AceptarRefusesByTheFirstRuleBrokenAndStoresNothing) {
-    const struct {
-        Settings s;
-        const char* message;
-    } cases[] = {
-        {{4, 5, 3, true, false, false}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
-        {{1, 2, 3, true, true, true}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
-        {{2, 2, 3, true, false, false}, "El tamaño mínimo para jugar con piezas irregulares es de 3x3."},
-        {{1, 1, 3, true, true, true}, "El tamaño mínimo para jugar con piezas irregulares es de 3x3."},
-        {{1, 3, 3, false, true, false}, "El tamaño mínimo para jugar con desplazamiento es de 2x2."},
-        {{1, 1, 3, false, true, true}, "El tamaño mínimo para jugar con desplazamiento es de 2x2."},
-        {{3, 3, 3, true, true, true}, "El juego con desplazamiento no permite la opción de piezas Escurridizas."},
+TEST_F(ConfigDialogTest, AceptarStoresALegalBoardAndRefusesByTheFirstRuleBroken) {
+    const std::string irregularSquare = "Para jugar con piezas irregulares ambas medidas deben ser iguales.",
+                      irregular3 = "El tamaño mínimo para jugar con piezas irregulares es de 3x3.",
+                      slide2 = "El tamaño mínimo para jugar con desplazamiento es de 2x2.",
+                      slippery = "El juego con desplazamiento no permite la opción de piezas Escurridizas.";
+    const std::pair<Settings, std::string> cases[] = {
+        {{4, 5, 3, true, false, false}, irregularSquare},
+        {{1, 2, 3, true, true, true}, irregularSquare},
+        {{2, 2, 3, true, false, false}, irregular3},
+        {{1, 1, 3, true, true, true}, irregular3},
+        {{1, 3, 3, false, true, false}, slide2},
+        {{1, 1, 3, false, true, true}, slide2},
+        {{3, 3, 3, true, true, true}, slippery},
         {{1, 1, 3, false, false, true}, "El tamaño del tablero no puede ser de 1x1."},
+        // A single row or column is a legal board without sliding or irregular pieces.
+        {{1, 65, 2, false, false, false}, ""},
+        {{65, 1, 4, false, false, true}, ""},
+        {{1, 2, 1, false, false, false}, ""},
+        {{2, 1, 3, false, false, true}, ""},
+        {{2, 2, 3, false, true, false}, ""},
+        {{3, 3, 1, true, false, true}, ""},
     };
-    for (const auto& k : cases) {
+    for (const auto& [s, message] : cases) {
         fake.messages.clear();
-        Open(k.s);
+        Open(s);
         g.settings = {};
-        EXPECT_EQ(std::tuple(dlg.Command1_Click(), g.settings, g.fSkipConfirm), std::tuple(false, Settings{}, false));
-        EXPECT_EQ(fake.MessageTexts(), std::vector<std::string>{k.message});
+        const bool legal = message.empty(), accepted = dlg.Command1_Click();
+        EXPECT_EQ(std::tuple(accepted, g.settings, g.fSkipConfirm, fake.MessageTexts()),
+                  std::tuple(legal, legal ? s : Settings{}, legal, legal ? Texts{} : Texts{message}));
+        for (const auto& m : fake.messages)
+            EXPECT_EQ(std::tuple(m.icon, m.buttons), std::tuple(MsgIcon::Exclamation, MsgButtons::Ok));
     }
-    EXPECT_EQ(std::tuple(fake.messages[0].icon, fake.messages[0].buttons),
-              std::tuple(MsgIcon::Exclamation, MsgButtons::Ok));
 }
 
 TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/SettingsFile.h"
-#include "support/FakePlatform.h"
-#include "support/Printers.h"
-#include "support/TempDir.h"
+#include "support/BoardFixture.h"
 
 namespace quilto {
 namespace {
@@ -20,39 +18,49 @@ TEST(MainWindow, StartUpResetsTheFlagsAndReadsTheSettingsBesideTheProgramOrFromT
     g.fBorders = false;
     InitElements(g.win);
     Form_Load(g, app.Path().string());
-    EXPECT_EQ(g.AppDir, app.AsAppDir());
-    EXPECT_EQ(std::tuple(g.fPlaying, g.fBorders, g.fPictureLoaded, g.fLayoutPending),
-              std::tuple(false, true, false, true));
-    EXPECT_EQ(g.settings, (Settings{8, 9, 2, false, true, false}));
+    EXPECT_EQ(std::tuple(g.AppDir, g.fPlaying, g.fBorders, g.fPictureLoaded, g.fLayoutPending, g.settings),
+              std::tuple(app.AsAppDir(), false, true, false, true, Settings{8, 9, 2, false, true, false}));
     // Only the board frame shows, and the timer waits.
     EXPECT_EQ(std::tuple(g.win.Label1.Visible, g.win.Image2.Visible, g.win.Label3.Visible, g.win.Label4.Visible,
                          g.win.Timer1.Enabled),
               std::tuple(true, false, false, false, false));
-    // Where the program's folder is not writable, the settings live elsewhere.
-    g.SettingsPath = config.File("Quilto.ini");
+    g.SettingsPath = config.File("Quilto.ini");  // where the program's folder is not writable
     Form_Load(g, app.Path().string());
     EXPECT_EQ(g.settings, (Settings{4, 3, 1, false, false, true}));
 }
 
-TEST(MainWindow, BoardFrameIsLaidOutOnceFromTheMaximizedOuterSize) {
+TEST(MainWindow, StartUpSeedsTheRandomSourceFromTheClock) {
+    const auto firstBoard = [](std::uint64_t clockSeed) {
+        test::WindowFixture w(clockSeed);
+        w.Start({6, 5, 1, false, false, false});
+        return w.g.PieceAt;
+    };
+    EXPECT_EQ(firstBoard(7), firstBoard(7));
+    EXPECT_NE(firstBoard(7), firstBoard(8)) << "two runs deal the same first puzzle";
+}
+
+TEST(MainWindow, BoardFrameIsLaidOutOnceFromTheMaximizedOuterSizeRoundedHalfToEven) {
     test::FakePlatform platform;
     GameState g(platform);
     InitElements(g.win);
     Form_Load(g, "/nowhere");
     // A normal window is put back to maximized; nothing is laid out yet.
-    EXPECT_EQ(std::tuple(Form_Resize(g, WindowState::Normal, 9000, 7000), Form_Resize(g, WindowState::Minimized, 0, 0)),
-              std::tuple(true, false));
-    EXPECT_TRUE(g.fLayoutPending);
-
-    // A 2560-pixel screen is 38400 units, more than 16 bits hold; halves go
-    // to the even neighbour.
+    EXPECT_EQ(std::tuple(Form_Resize(g, WindowState::Normal, 9000, 7000), Form_Resize(g, WindowState::Minimized, 0, 0),
+                         g.fLayoutPending),
+              std::tuple(true, false, true));
+    // A 2560-pixel screen is 38400 units, more than 16 bits hold.
     EXPECT_FALSE(Form_Resize(g, WindowState::Maximized, 38400.5f, 21600.5f));
     const Box frame{120, 120, 37920.5f, 20720.5f};
     EXPECT_EQ(std::tuple(g.win.Label1.box, g.win.Image2.box, g.win.Image1[0].box.Left, g.win.Image1[0].box.Top),
               std::tuple(frame, frame, 120, 120));
-    EXPECT_EQ(std::tuple(g.BoardWidth, g.BoardHeight), std::tuple(37920, 20720));
     Form_Resize(g, WindowState::Maximized, 12000, 9000);  // later sizes change nothing
     EXPECT_EQ(g.win.Label1.box, frame);
+    // Halves go to the even neighbour, fractions to the nearest: not truncated, not halves up.
+    for (const auto& [size, rounded] : {std::pair{9000.5f, 9000}, {9001.5f, 9002}, {9000.7f, 9001}, {9001.3f, 9001}}) {
+        g.fLayoutPending = true;
+        Form_Resize(g, WindowState::Maximized, size + 480, size + 880);
+        EXPECT_EQ(std::tuple(g.BoardWidth, g.BoardHeight), std::tuple(rounded, rounded)) << size;
+    }
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "game/Completion.h"
+#include "game/Exchange.h"
+#include "game/KeyboardAids.h"
 #include "settings/SettingsFile.h"
-#include "support/WindowFixture.h"
+#include "support/BoardFixture.h"
 
 namespace quilto {
 namespace {
@@ -188,6 +191,28 @@ TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
     Start({3, 3, 1, true, false, false}, 640, 480);
     EXPECT_EQ(fake.MessageTexts().back(), "El tamaño del tablero (3x3" + kTooLarge);
     EXPECT_EQ(Board(), kNoBoard);
+}
+
+TEST_F(NewPuzzleTest, ANewPuzzleLeavesNothingOfTheOldOneInSight) {
+    // Whether the busy caption, when it gets its one pass of pending events,
+    // shows in front of the old pieces and the old finished picture.
+    std::vector<std::tuple<bool, bool, std::size_t>> caption;
+    fake.onPendingEvents = [&] {
+        std::int64_t top = g.win.Image2.Visible ? g.win.Image2.Z : INT64_MIN;
+        for (const Element& e : g.win.Image1) top = e.Visible ? std::max(top, e.Z) : top;
+        caption.emplace_back(g.win.Label3.Visible, g.win.Label3.Z > top, g.win.Image1.size());
+    };
+    Start({4, 3, 1, false, false, true});
+    Form_KeyDown(g, kKeyF8);  // peeking at the finished picture, the slippery bar showing
+    Start({3, 2, 1, false, false, false});
+    const auto shown = [&] { return std::tuple(g.win.Image2.Visible, g.win.Label4.Visible, g.win.Timer1.Enabled); };
+    EXPECT_EQ(shown(), std::tuple(false, false, false));
+    for (int p = 1; p <= g.PieceCount; ++p) SwapPieces(g, p, int(std::ranges::find(g.PieceAt, p) - g.PieceAt.begin()));
+    CheckCompletion(g);  // won: the finished picture lies in front of everything
+    Start({5, 2, 1, false, false, false});
+    EXPECT_EQ(shown(), std::tuple(false, false, false));
+    EXPECT_EQ(caption,
+              (std::vector<std::tuple<bool, bool, std::size_t>>{{true, true, 1}, {true, true, 13}, {true, true, 7}}));
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ public:
 
     double now = 1000.0;
     double tick = 0.0;  // added to the clock at every reading
+    std::uint64_t clockSeed = 12345;
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
@@ -51,7 +52,7 @@ public:
     void ReleasePicture(PictureId id) override { released.push_back(id); }
     void ProcessPendingEvents() override;
     double Now() override { return now += tick; }
-    std::uint64_t ClockSeed() override { return 12345; }
+    std::uint64_t ClockSeed() override { return clockSeed; }
 
     // Texts of the messages shown so far.
     std::vector<std::string> MessageTexts() const;

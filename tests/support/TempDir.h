@@ -8,11 +8,9 @@ namespace quilto::test {
 
 class TempDir {
 public:
-    // base: where the folder is made; the system's temporary folder unless
-    // told otherwise.
-    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
-        std::random_device rd;
-        path_ = base / ("quilto-test-" + std::to_string(rd()) + std::to_string(rd()));
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path())
+        : path_(base /
+                ("quilto-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
@@ -24,8 +22,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
-    // The folder as the game names it: with a trailing separator.
-    std::string AsAppDir() const { return path_.string() + "/"; }
+    std::string AsAppDir() const { return path_.string() + "/"; }  // as the game names it
 
 private:
     std::filesystem::path path_;
