@@ -152,11 +152,11 @@ private slots:
             spy.painted = {};
             const QRect before = Area(*element);
             change();
-            const QRegion scheduled = canvas.Sync();
+            canvas.Sync();
             (void)QTest::qWaitFor([&] { return !spy.painted.isEmpty(); }, 300);
             const QRegion missed = QRegion(before) + Area(*element) - spy.painted;
-            QCOMPARE(std::tuple(kind, missed.boundingRect(), spy.painted.contains(far), scheduled == spy.painted),
-                     std::tuple(kind, QRect(), false, true));
+            QCOMPARE(std::tuple(kind, missed.boundingRect(), spy.painted.contains(far)),
+                     std::tuple(kind, QRect(), false));
         }
     }
 
