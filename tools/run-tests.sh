@@ -15,7 +15,7 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== a whole game on a real X server"
-python3 tests/e2e/play_in_x.py build/quilto
+tests/e2e/play_in_x.sh build/quilto
 
 echo "== a scripted game under valgrind"
 tools/valgrind-game.sh build

@@ -7,13 +7,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
 #include <QDialogButtonBox>
 #include <QImageWriter>
-#include <QPushButton>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <array>
 #include <thread>
 
 using namespace quilto;
@@ -21,15 +23,7 @@ using namespace quilto;
 namespace QTest {
 template <>
 char* toString(const LoadStatus& status) {
-    switch (status) {
-        case LoadStatus::Ok:
-            return qstrdup("Ok");
-        case LoadStatus::NotAPicture:
-            return qstrdup("NotAPicture");
-        case LoadStatus::Failed:
-            return qstrdup("Failed");
-    }
-    return qstrdup("?");
+    return qstrdup(std::array{"Ok", "NotAPicture", "Failed"}.at(static_cast<std::size_t>(status)));
 }
 }  // namespace QTest
 
@@ -39,58 +33,18 @@ static long PeakKb() {
     return usage.ru_maxrss;
 }
 
-// The seed files of the picture fuzz target (made by fuzz/make_picture_corpus.cpp)
-// and what each must come to: a picture of this size, or, for an empty size, a
-// refusal. Animated and multi-page files give their first frame.
-const struct {
-    const char* name;
-    QSize size;
-} kSeeds[] = {
-    {"png-rgb.png", {16, 12}},
-    {"png-alpha.png", {16, 12}},
-    {"png-indexed.png", {16, 12}},
-    {"png-grey16.png", {16, 12}},
-    {"jpeg-baseline.jpg", {16, 12}},
-    {"jpeg-progressive.jpg", {16, 12}},
-    {"jpeg-grey.jpg", {16, 12}},
+// What the seed files of the picture fuzz target come to: 16 x 12 pixels
+// unless named here, an empty size being a refusal; every "hostile-" seed is
+// refused. Animated and multi-page files give their first frame.
+const QMap<QString, QSize> kOddSeeds = {
     {"jpeg-exif-rotated.jpg", {12, 16}},
-    {"bmp-24.bmp", {16, 12}},
-    {"bmp-indexed.bmp", {16, 12}},
-    {"bmp-mono.bmp", {16, 12}},
-    {"webp-lossy.webp", {16, 12}},
-    {"webp-lossless.webp", {16, 12}},
     {"webp-animated.webp", {20, 16}},  // the canvas
-    {"tiff-plain.tif", {16, 12}},
-    {"tiff-lzw.tif", {16, 12}},
-    {"tiff-pages.tif", {16, 12}},  // pages of 16 x 12, 8 x 6 and 5 x 3
-    {"gif-still.gif", {16, 12}},
-    {"gif-animated.gif", {16, 12}},
     {"ico-one.ico", {16, 16}},
     {"ico-sizes.ico", {16, 16}},  // 16, 32 and 48 pixels square
-    {"ppm-rgb.ppm", {16, 12}},
-    {"tga-rgb.tga", {16, 12}},
-    {"xpm-indexed.xpm", {16, 12}},
-    {"xbm-mono.xbm", {16, 12}},
-    {"wbmp-mono.wbmp", {16, 12}},
-    {"mng-still.mng", {}},  // the MNG and ICNS readers are not trusted
-    {"icns-icon.icns", {}},
-    {"hostile-png-truncated.png", {}},
-    {"hostile-jpeg-truncated.jpg", {}},
-    {"hostile-tga-cut-1024x1024.tga", {}},
-    {"hostile-tga-colour-map.tga", {}},
-    {"hostile-png-60000x60000.png", {}},
-    {"hostile-jpeg-65500x65500.jpg", {}},
-    {"hostile-bmp-65536x65536.bmp", {}},
-    {"hostile-tiff-100000x100000.tif", {}},
-    {"hostile-gif-screen-65535.gif", {}},
+    {"mng-still.mng", {0, 0}},
+    {"icns-icon.icns", {0, 0}},                 // readers not trusted
     {"hostile-gif-frame-65535.gif", {16, 12}},  // the second frame is never decoded
-    {"hostile-webp-canvas-16m.webp", {}},
-    {"hostile-mng-inner-30000x30000.mng", {}},
-    {"hostile-icns-toc-2gib.icns", {}},
-    {"hostile-png-text-1gib.png", {}},
-    {"hostile-ico-png-text-1gib.ico", {}},
 };
-
 const QDir kSeedDir(QStringLiteral(QUILTO_SOURCE_DIR "/fuzz/corpus/picture"));
 
 // Qt reads GIF but cannot write it: a 3 x 2 picture of one colour, made by hand.
@@ -120,7 +74,6 @@ private slots:
 
     // A name that says one format while the file holds another still loads.
     void loadsEveryFormatWithItsSize() {
-        const QImage picture = QImage::fromData(kGif);
         for (auto [format, name] : {std::pair{"png", "cigüeña.png"},
                                     {"jpeg", "montaña.jpg"},
                                     {"bmp", "años.bmp"},
@@ -129,25 +82,23 @@ private slots:
                                     {"gif", "canción.gif"},
                                     {"jpeg", "foto.png"},
                                     {"png", "sin_extension"}}) {
-            QByteArray bytes;
+            QByteArray bytes = kGif;
             QBuffer buffer(&bytes);
-            if (qstrcmp(format, "gif") == 0)
-                bytes = kGif;
-            else if (!QImageWriter(&buffer, format).write(picture))
+            if (qstrcmp(format, "gif") != 0 && !QImageWriter(&buffer, format).write(QImage::fromData(kGif)))
                 continue;  // no writer for it on this machine
             const LoadedPicture loaded = Load(name, bytes);
-            QVERIFY2(loaded.status == LoadStatus::Ok && loaded.id != kNoPictureId, name);
-            QCOMPARE(QSize(loaded.width, loaded.height), QSize(3, 2));
-            QCOMPARE(platform_.Picture(loaded.id).size(), QSize(3, 2));
+            QCOMPARE(std::tuple(name, loaded.status, QSize(loaded.width, loaded.height),
+                                platform_.Picture(loaded.id).size()),
+                     std::tuple(name, LoadStatus::Ok, QSize(3, 2), QSize(3, 2)));
         }
     }
 
     void refusesWhatIsNotAPicture() {
-        QCOMPARE(Load("notas.txt", "Esto no es una imagen.\n").status, LoadStatus::NotAPicture);
-        QCOMPARE(Load("vacio.png", {}).status, LoadStatus::NotAPicture);
-        QCOMPARE(platform_.LoadPicture(dir_.path().toStdString()).status, LoadStatus::NotAPicture);
-        QCOMPARE(platform_.LoadPicture(dir_.filePath(QStringLiteral("no-existe.png")).toStdString()).status,
-                 LoadStatus::Failed);
+        QCOMPARE(
+            std::tuple(Load("notas.txt", "Esto no es una imagen.\n").status, Load("vacio.png", {}).status,
+                       platform_.LoadPicture(dir_.path().toStdString()).status,
+                       platform_.LoadPicture(dir_.filePath("no-existe.png").toStdString()).status),
+            std::tuple(LoadStatus::NotAPicture, LoadStatus::NotAPicture, LoadStatus::NotAPicture, LoadStatus::Failed));
     }
 
     // A named pipe is refused without being opened: opening it would wait for a
@@ -174,51 +125,40 @@ private slots:
     // buffers grow with them.
     void seedsEndAsPictureOrRefusal_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QSize>("size");
-        for (const auto& seed : kSeeds) QTest::newRow(seed.name) << QString::fromLatin1(seed.name) << seed.size;
+        const QStringList names = kSeedDir.entryList(QDir::Files);
+        QVERIFY2(names.size() >= 40, qPrintable(kSeedDir.path()));
+        for (const QString& name : names) QTest::newRow(qPrintable(name)) << name;
     }
     void seedsEndAsPictureOrRefusal() {
         QFETCH(QString, name);
-        QFETCH(QSize, size);
-        QVERIFY2(kSeedDir.exists(name), qPrintable(kSeedDir.filePath(name)));
+        const QSize size = kOddSeeds.value(name, name.startsWith("hostile-") ? QSize(0, 0) : QSize(16, 12));
         const long before = PeakKb();
         const LoadedPicture loaded = platform_.LoadPicture(kSeedDir.filePath(name).toStdString());
-        QCOMPARE(loaded.status, size.isValid() ? LoadStatus::Ok : LoadStatus::NotAPicture);
-        QCOMPARE(QSize(loaded.width, loaded.height), size.isValid() ? size : QSize(0, 0));
-        if (size.isValid()) {
-            const QImage& picture = platform_.Picture(loaded.id);
-            QCOMPARE(picture.size(), size);
+        const QImage& picture = platform_.Picture(loaded.id);
+        QCOMPARE(std::tuple(loaded.status, QSize(loaded.width, loaded.height), picture.size()),
+                 std::tuple(size.isEmpty() ? LoadStatus::NotAPicture : LoadStatus::Ok, size, size));
+        if (!size.isEmpty())
             QVERIFY2(
                 picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32_Premultiplied,
                 qPrintable(QString::number(picture.format())));
-            platform_.ReleasePicture(loaded.id);
-        }
+        platform_.ReleasePicture(loaded.id);
         QCOMPARE_LT(PeakKb() - before, 256 * 1024);
-    }
-
-    // A new seed gets its expectation above.
-    void everySeedIsExpected() {
-        QStringList expected;
-        for (const auto& seed : kSeeds) expected << QString::fromLatin1(seed.name);
-        expected.sort();
-        QCOMPARE(kSeedDir.entryList(QDir::Files, QDir::Name), expected);
     }
 
     void releaseForgetsThePixels() {
         const LoadedPicture a = Load("uno.gif", kGif), b = Load("uno.gif", kGif);
-        QVERIFY(a.id != b.id);
         platform_.ReleasePicture(a.id);
         platform_.ReleasePicture(a.id);  // twice: harmless
-        QVERIFY(platform_.Picture(a.id).isNull());
-        QCOMPARE(platform_.Picture(b.id).size(), QSize(3, 2));
+        QCOMPARE(std::tuple(a.id != b.id, platform_.Picture(a.id).isNull(), platform_.Picture(b.id).size()),
+                 std::tuple(true, true, QSize(3, 2)));
     }
 
     void standardButtonsReadSpanish() {
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
-        for (auto [which, text] : {std::pair{QDialogButtonBox::Ok, "Aceptar"},
-                                   {QDialogButtonBox::Cancel, "Cancelar"},
-                                   {QDialogButtonBox::Open, "Abrir"}})
-            QCOMPARE(box.button(which)->text().remove(QLatin1Char('&')), QString::fromLatin1(text));
+        QStringList texts;
+        for (QAbstractButton* button : box.buttons()) texts << button->text().remove('&');
+        texts.sort();
+        QCOMPARE(texts, QStringList({"Abrir", "Aceptar", "Cancelar"}));
     }
 };
 

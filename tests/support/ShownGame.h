@@ -37,9 +37,7 @@ struct ShownGame {
         return g.fPlaying;
     }
     // The middle of board position p on the canvas, in pixels.
-    QPoint Middle(int p) const {
-        return BoardCanvas::ToPixels(g.win.Image1[static_cast<std::size_t>(p)].box).center().toPoint();
-    }
+    QPoint Middle(int p) const { return BoardCanvas::ToPixels(g.win.Piece(p).box).center().toPoint(); }
 };
 
 }  // namespace quilto::test

@@ -11,6 +11,8 @@
 #include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
 
+using quilto::Settings;
+
 struct Fixture {
     quilto::test::FakePlatform platform;
     quilto::GameState g{platform};
@@ -23,7 +25,7 @@ struct Fixture {
     QString Text(const char* label) { return Get<QLabel>(label)->text(); }
     void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
 
-    // Opens the dialog modally and runs `interact` inside it; true when that
+    // Shows the dialog modally and runs `interact` inside it; true when that
     // hid the dialog, which is otherwise hidden afterwards to go on.
     template <typename F>
     bool RunModal(F interact) {
@@ -52,7 +54,6 @@ private slots:
                 order << f.form.focusWidget()->objectName();
             QCOMPARE(order, QStringList({"Command1", "HScroll1_0", "Check3", "Check1", "Check2", "Option1_1", "Check4",
                                          "Command2", "HScroll1_1", "Command1"}));
-
             QTest::keyClick(f.Get("HScroll1_0"), Qt::Key_Right);  // Right moves the thumb right
             QCOMPARE(f.Text("Label1") + ' ' + f.Text("Label3"), QString("7x4 28"));
             f.Click("Check3");  // "Idénticos.": both take the smaller
@@ -63,8 +64,27 @@ private slots:
             QVERIFY(f.form.isVisible());
             f.form.close();
         }));
-        QCOMPARE(f.g.settings, (quilto::Settings{6, 4, 2, false, false, false}));
-        QVERIFY(!f.g.fSkipConfirm);
+        QCOMPARE(std::pair(f.g.settings, f.g.fSkipConfirm), std::pair(Settings{6, 4, 2, false, false, false}, false));
+    }
+
+    // Enter, either key, acts only through a focused button.
+    void enterActsOnlyThroughTheFocusedButton() {
+        for (const auto& [name, closes, accepts] : {std::tuple{"Check3", false, false},
+                                                    {"Check1", false, false},
+                                                    {"Option1_1", false, false},
+                                                    {"HScroll1_0", false, false},
+                                                    {"Command1", true, true},
+                                                    {"Command2", true, false}})
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+                Fixture f;
+                f.g.settings = {6, 4, 2, false, false, false};
+                const bool closed = f.RunModal([&] {
+                    f.Get(name)->setFocus();
+                    QTest::keyClick(f.Get(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+                });
+                QCOMPARE(std::tuple(name, key, closed, f.g.fSkipConfirm, f.g.settings),
+                         std::tuple(name, key, closes, accepts, Settings{6, 4, 2, false, false, false}));
+            }
     }
 
     void refusedAcceptShowsWhyAndStaysOpen() {
@@ -77,7 +97,7 @@ private slots:
         }));
         QCOMPARE(f.platform.MessageTexts(),
                  std::vector<std::string>{"Para jugar con piezas irregulares ambas medidas deben ser iguales."});
-        QCOMPARE(f.g.settings, (quilto::Settings{5, 5, 3, true, false, true}));
+        QCOMPARE(f.g.settings, (Settings{5, 5, 3, true, false, true}));
     }
 };
 

@@ -1,21 +1,18 @@
 // A whole game played by script on the real windows, offscreen, for
 // valgrind: pictures decoded by Qt, the real message boxes and configuration
-// dialog (answered by a watcher that presses their buttons), real mouse and
-// key events. Usage: scripted_game <puzzles>. Exits 0 when every puzzle went
+// dialog (answered by a watcher that presses "Aceptar" or OK), real mouse and
+// key events. Usage: scripted_game <puzzles>; exits 0 when every puzzle went
 // as planned.
 #include <QApplication>
-#include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/GameMenu.h"
-#include "game/KeyboardAids.h"
 #include "game/Slippery.h"
 #include "platform/QtPlatform.h"
 #include "ui/Form1.h"
@@ -28,59 +25,29 @@ namespace {
 int failures = 0;
 
 void Expect(bool ok, const char* what, int puzzle) {
-    if (ok) return;
-    std::fprintf(stderr, "puzzle %d: %s\n", puzzle, what);
-    ++failures;
+    if (!ok) std::fprintf(stderr, "puzzle %d: %s\n", puzzle, what);
+    failures += !ok;
 }
 
-// Presses "Aceptar" or OK on whatever modal window is open.
 void AnswerModalWindows() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-    } else if (auto* dialog = qobject_cast<Form2*>(modal)) {
-        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+    if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->button(QMessageBox::Ok))
+        box->button(QMessageBox::Ok)->click();
+    if (qobject_cast<Form2*>(modal))
+        for (QPushButton* b : modal->findChildren<QPushButton*>())
             if (b->text() == QStringLiteral("Aceptar")) b->click();
-    }
 }
 
-QString WritePicture(const QTemporaryDir& dir, int n) {
+// A picture of coloured stripes, a little wider for each puzzle.
+std::string WritePicture(const QTemporaryDir& dir, int n) {
     QImage image(240 + 40 * n, 180, QImage::Format_RGB32);
-    image.fill(Qt::white);
     QPainter p(&image);
-    for (int i = 0; i < image.width() / 30; ++i) p.fillRect(i * 30, 0, 30, 180, QColor::fromHsv((i * 31 + n * 50) % 360, 200, 220));
+    for (int i = 0; i * 30 < image.width(); ++i)
+        p.fillRect(i * 30, 0, 30, 180, QColor::fromHsv((i * 31 + n * 50) % 360, 200, 220));
     const QString file = dir.filePath(QStringLiteral("picture%1.png").arg(n));
     image.save(file);
-    return file;
+    return file.toStdString();
 }
-
-struct Player {
-    GameState& g;
-    Form1& form;
-
-    QPoint Middle(int p) const {
-        return BoardCanvas::ToPixels(g.win.Image1[static_cast<std::size_t>(p)].box).center().toPoint();
-    }
-    void Drag(int from, int to) {
-        QWidget* canvas = form.Canvas();
-        QTest::mousePress(canvas, Qt::LeftButton, {}, Middle(from));
-        QTest::mouseMove(canvas, Middle(to));
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, Middle(to));
-    }
-    void Key(Qt::Key key) {
-        QTest::keyPress(form.Canvas(), key);
-        QTest::keyRelease(form.Canvas(), key);
-    }
-    // Drags each piece home in turn.
-    void Solve() {
-        for (int p = 1; p <= g.PieceCount && g.fPlaying; ++p) {
-            if (g.PieceAt[static_cast<std::size_t>(p)] == p) continue;
-            int from = 1;
-            while (g.PieceAt[static_cast<std::size_t>(from)] != p) ++from;
-            Drag(from, p);
-        }
-    }
-};
 
 }  // namespace
 
@@ -89,7 +56,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int puzzles = argc > 1 ? std::atoi(argv[1]) : 3;
     QTemporaryDir dir;
-
     QtPlatform platform;
     GameState g(platform);
     Form1 form(g, dir.path().toStdString() + "/",
@@ -97,21 +63,18 @@ int main(int argc, char* argv[]) {
     platform.SetOwner(&form);
     platform.SetBeforeEvents([&form] { form.Sync(); });
     form.showMaximized();
-    if (!QTest::qWaitForWindowExposed(&form)) return 2;
-    for (int waited = 0; g.fLayoutPending && waited < 20000; waited += 10) QTest::qWait(10);
-    if (g.fLayoutPending) return 2;
+    if (!QTest::qWaitForWindowExposed(&form) || !QTest::qWaitFor([&] { return !g.fLayoutPending; }, 20000)) return 2;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, &AnswerModalWindows);
     watcher.start(5);
-    Player player{g, form};
+    QWidget* canvas = form.Canvas();
+    const auto middle = [&g](int p) { return BoardCanvas::ToPixels(g.win.Piece(p).box).center().toPoint(); };
+    const auto key = [canvas](Qt::Key k) { QTest::keyClick(canvas, k); };
 
-    // A file that is not a picture is refused and changes nothing.
-    const QString notPicture = dir.filePath(QStringLiteral("notes.txt"));
-    {
-        QFile f(notPicture);
-        if (f.open(QIODevice::WriteOnly)) f.write("no picture here");
-    }
-    LoadPictureFile(g, notPicture.toStdString());
+    QFile notPicture(dir.filePath(QStringLiteral("notes.txt")));  // refused, and changes nothing
+    if (notPicture.open(QIODevice::WriteOnly)) notPicture.write("no picture here");
+    notPicture.close();
+    LoadPictureFile(g, notPicture.fileName().toStdString());
     Expect(!g.fPictureLoaded, "a text file was taken for a picture", 0);
 
     const Settings kinds[] = {
@@ -122,32 +85,34 @@ int main(int argc, char* argv[]) {
     };
     for (int i = 0; i < puzzles; ++i) {
         g.settings = kinds[i % 4];
-        const QString picture = WritePicture(dir, i);
-        if (i == 0)
-            LoadPictureFile(g, picture.toStdString());  // the first picture opens the dialog, accepted
-        else if (i % 3 == 0)
-            LoadPictureFile(g, picture.toStdString());  // a new picture asks first if a game is on
+        // The first picture opens the dialog; a new picture asks first while a game is on.
+        if (i % 3 == 0)
+            LoadPictureFile(g, WritePicture(dir, i));
         else
             form.MnuNew->trigger();
         Expect(g.fPlaying, "no puzzle in play", i);
         if (!g.fPlaying) continue;
         form.Sync();
-
-        player.Key(Qt::Key_F5);
-        player.Key(Qt::Key_F6);
-        QTest::keyPress(form.Canvas(), Qt::Key_F7);
+        key(Qt::Key_F5);
+        key(Qt::Key_F6);
+        QTest::keyPress(canvas, Qt::Key_F7);
         Expect(g.win.Shape2.size() > 1 || g.PieceCount < 2, "F7 marked nothing", i);
-        QTest::keyRelease(form.Canvas(), Qt::Key_F7);
-        player.Key(Qt::Key_F8);
+        QTest::keyRelease(canvas, Qt::Key_F7);
+        key(Qt::Key_F8);
         for (int tick = 0; tick < 25; ++tick) Timer1_Timer(g);
         form.Sync();
-
-        if (g.settings.fSlide) {
-            // A few clicks around the board; the next puzzle replaces it.
-            for (int p = 1; p <= g.PieceCount; p += 2) QTest::mouseClick(form.Canvas(), Qt::LeftButton, {}, player.Middle(p));
+        if (g.settings.fSlide) {  // a few clicks around; the next puzzle replaces it
+            for (int p = 1; p <= g.PieceCount; p += 2) QTest::mouseClick(canvas, Qt::LeftButton, {}, middle(p));
             continue;
         }
-        player.Solve();
+        for (int p = 1; p <= g.PieceCount && g.fPlaying; ++p) {  // each piece dragged home in turn
+            int from = 1;
+            while (g.PieceAt[static_cast<std::size_t>(from)] != p) ++from;
+            if (from == p) continue;
+            QTest::mousePress(canvas, Qt::LeftButton, {}, middle(from));
+            QTest::mouseMove(canvas, middle(p));
+            QTest::mouseRelease(canvas, Qt::LeftButton, {}, middle(p));
+        }
         Expect(!g.fPlaying, "the solved board was not announced", i);
         QTest::qWait(20);
     }
