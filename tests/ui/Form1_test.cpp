@@ -10,7 +10,7 @@
 #include "platform/QtPlatform.h"
 #include "settings/SettingsFile.h"
 #include "support/ShownGame.h"
-#include "support/WindowFixture.h"
+#include "support/BoardFixture.h"
 #include "ui/FormMorvelin.h"
 
 using namespace quilto;
