@@ -205,7 +205,7 @@ void BuildBoard(GameState& g) {
     ShowBusyCaption(g);
     // A settings file that cannot be written leaves the settings unsaved and
     // the puzzle goes on.
-    (void)SaveSettings(s, g.SettingsFile());
+    (void)SaveSettings(g.platform, s, g.SettingsFile());
     g.win.Timer1.Enabled = false;
     // Each board is laid out on the whole board area, whatever size the
     // previous board shrank the frame to.

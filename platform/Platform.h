@@ -1,8 +1,8 @@
 #pragma once
 // The game's only way out to the desktop: message boxes, sound cues, the
-// shell, the file dialog, pictures, pending events and the clock. The game
-// sees this interface alone; the Qt implementation lives beside it and tests
-// use a scripted fake.
+// shell, the file dialog, pictures, saving a file, pending events and the
+// clock. The game sees this interface alone; the Qt implementation lives
+// beside it and tests use a scripted fake.
 #include <cstdint>
 #include <string>
 
@@ -51,6 +51,12 @@ public:
     virtual LoadedPicture LoadPicture(const std::string& path) = 0;
     // The game no longer refers to this picture.
     virtual void ReleasePicture(PictureId id) = 0;
+
+    // Makes bytes the whole content of the file at path. The new content goes
+    // to a scratch file that then takes the old file's place at once, so a
+    // failure at any point leaves the old file (or its absence) as it was.
+    // Returns false on failure.
+    virtual bool WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
 
     // Lets the window process the events that are pending, once.
     virtual void ProcessPendingEvents() = 0;

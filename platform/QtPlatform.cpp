@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QSoundEffect>
 #include <QTranslator>
 #include <QUrl>
@@ -72,7 +73,8 @@ void QtPlatform::ShellOpen(const std::string& target, const std::string& working
 
 std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
     BeforeEvents();
-    return QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDir), QString()).toStdString();
+    const QString file = QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDir), QString());
+    return QDir::toNativeSeparators(file).toStdString();
 }
 
 LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
@@ -92,6 +94,18 @@ const QImage& QtPlatform::Picture(PictureId id) const {
     static const QImage none;
     auto it = pictures_.find(id);
     return it == pictures_.end() ? none : it->second;
+}
+
+bool QtPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    // QSaveFile writes beside the file and replaces it only on commit, in
+    // the way each desktop allows; a file left uncommitted is thrown away.
+    // commit() does not see a failure of its own final flush (a full disk,
+    // a size limit) and would put the cut-short file in place, so the
+    // buffered bytes are flushed first and checked.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.write(bytes.data(), size) == size && file.flush() && file.commit();
 }
 
 void QtPlatform::ProcessPendingEvents() {

@@ -1,6 +1,7 @@
 #pragma once
 // The platform on Qt: message boxes, sound cues, the desktop's open
-// operation, the file dialog and pictures decoded by Qt's image readers.
+// operation, the file dialog, pictures decoded by Qt's image readers and
+// files saved whole with QSaveFile.
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
@@ -35,6 +36,7 @@ public:
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
     void ReleasePicture(PictureId id) override;
+    bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
     void ProcessPendingEvents() override;
     double Now() override;
     std::uint64_t ClockSeed() override;

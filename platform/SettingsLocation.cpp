@@ -11,12 +11,14 @@ namespace quilto {
 std::string SettingsFilePath(const QString& appDir) {
     const QString name = QString::fromLatin1(kSettingsFileName);
     const QFileInfo beside(QDir(appDir).filePath(name));
-    // An existing file can be rewritten in place even in a folder that is not writable.
-    const bool writable =
-        beside.exists() ? beside.isWritable() : QFileInfo(appDir).isDir() && QFileInfo(appDir).isWritable();
+    // The file is saved by replacing it with a new one made beside it: that
+    // takes a folder that can be written, and a file that may be replaced.
+    const QFileInfo folder(appDir);
+    const bool writable = folder.isDir() && folder.isWritable() && (!beside.exists() || beside.isWritable());
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (writable || config.isEmpty() || !QDir().mkpath(config)) return beside.filePath().toStdString();
-    return QDir(config).filePath(name).toStdString();
+    const QString chosen =
+        writable || config.isEmpty() || !QDir().mkpath(config) ? beside.filePath() : QDir(config).filePath(name);
+    return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 }  // namespace quilto

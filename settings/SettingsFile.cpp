@@ -1,14 +1,8 @@
 #include "settings/SettingsFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -30,8 +24,8 @@ std::string ValueLine(int v) {
     return s;
 }
 
-// Reads comma- and line-separated fields the way the file was always read:
-// leading spaces skipped, a field ends at a comma or at the end of a line.
+// Reads comma- and line-separated fields: leading spaces are skipped, and a
+// field ends at a comma or at the end of a line.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : text_(text) {}
@@ -133,24 +127,8 @@ Settings LoadSettings(const std::string& path) {
     return ParseSettings(bytes).value_or(Settings{});
 }
 
-bool SaveSettings(const Settings& s, const std::string& path) {
-    const std::string bytes = SettingsFileBytes(s);
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += static_cast<std::size_t>(n);
-    }
-    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+bool SaveSettings(Platform& platform, const Settings& s, const std::string& path) {
+    return platform.WriteFileAtomically(path, SettingsFileBytes(s));
 }
 
 }  // namespace quilto

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Platform.h"
 #include "settings/Settings.h"
 
 namespace quilto {
@@ -19,8 +20,8 @@ std::optional<Settings> ParseSettings(std::string_view bytes);
 // The settings in the file, or the defaults when it cannot be read.
 Settings LoadSettings(const std::string& path);
 
-// Writes the file beside the old one and renames it over it, so that a
-// failure never leaves a truncated file. Returns false on failure.
-bool SaveSettings(const Settings& s, const std::string& path);
+// Writes the file whole through the platform: a failure never leaves a
+// truncated file, and the old one stays as it was. Returns false on failure.
+bool SaveSettings(Platform& platform, const Settings& s, const std::string& path);
 
 }  // namespace quilto

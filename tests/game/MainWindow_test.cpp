@@ -12,8 +12,8 @@ TEST(MainWindow, StartUpResetsTheFlagsAndReadsTheSettingsBesideTheProgramOrFromT
     test::FakePlatform platform;
     GameState g(platform);
     test::TempDir app, config;
-    ASSERT_TRUE(SaveSettings({8, 9, 2, false, true, false}, app.File("Quilto.ini")));
-    ASSERT_TRUE(SaveSettings({4, 3, 1, false, false, true}, config.File("Quilto.ini")));
+    ASSERT_TRUE(SaveSettings(platform, {8, 9, 2, false, true, false}, app.File("Quilto.ini")));
+    ASSERT_TRUE(SaveSettings(platform, {4, 3, 1, false, false, true}, config.File("Quilto.ini")));
     g.fPlaying = g.fPictureLoaded = true;
     g.fBorders = false;
     InitElements(g.win);

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <thread>
 
+#include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
 namespace quilto {
@@ -28,29 +29,29 @@ std::string WithReplaced(std::string text, const std::string& from, const std::s
 
 TEST(SettingsFile, WritesTheExactBytesAndReadsThemBack) {
     test::TempDir dir;
+    test::FakePlatform platform;
     const std::string path = dir.File("Quilto.ini");
-    ASSERT_TRUE(SaveSettings(kDefaults, path));
+    ASSERT_TRUE(SaveSettings(platform, kDefaults, path));
     // "ó" is the single Windows-1252 byte F3; every line ends in CR LF.
     EXPECT_EQ(
         ReadBytes(path),
         "Columnas (1-50):\r\n 5 \r\nFilas (1-50):\r\n 5 \r\nTipo de ajuste de imagen (1-4):\r\n 3 \r\n"
         "Piezas irregulares (T/F):\r\n 1 \r\nDesplazar piezas (T/F):\r\n 0 \r\nPiezas m\xF3viles (T/F):\r\n 0 \r\n");
 
-    // Two saves are byte-identical and leave no scratch file behind.
+    // Two saves are byte-identical.
     const std::string first = ReadBytes(path);
-    ASSERT_TRUE(SaveSettings(kDefaults, path));
+    ASSERT_TRUE(SaveSettings(platform, kDefaults, path));
     EXPECT_EQ(ReadBytes(path), first);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
     // Other values, negatives in the sign's place included, survive the trip.
     for (const Settings s : {Settings{65, 12, 1, false, true, true}, Settings{-3, 0, 9, false, false, true}}) {
-        ASSERT_TRUE(SaveSettings(s, path));
+        ASSERT_TRUE(SaveSettings(platform, s, path));
         EXPECT_EQ(LoadSettings(path), s);
     }
     EXPECT_NE(ReadBytes(path).find("\r\n-3 \r\n"), std::string::npos);
 }
 
-TEST(SettingsFile, ReadsFieldsAsTheFileWasAlwaysRead) {
+TEST(SettingsFile, ReadsCommaAndLineSeparatedFields) {
     const std::string good = SettingsFileBytes({7, 6, 4, true, false, true});
     // Booleans are true only for 1.
     for (const char* value : {" 2 ", "-1 "})
@@ -96,13 +97,16 @@ TEST(SettingsFile, ANamedPipeGivesTheDefaultsWithoutWaitingForAWriter) {
     EXPECT_EQ(read, kDefaults);
 }
 
-TEST(SettingsFile, SaveReportsFailureAndNeverLeavesAScratchFile) {
+// Saving goes through the platform's whole-file write (whose failures are
+// tested with the platform); its failure is the save's.
+TEST(SettingsFile, AFailedSaveIsReportedAndChangesNothing) {
     test::TempDir dir;
-    EXPECT_FALSE(SaveSettings(kDefaults, dir.File("missing/Quilto.ini")));
-    // A folder where the file should be: the rename fails.
-    std::filesystem::create_directory(dir.File("Quilto.ini"));
-    EXPECT_FALSE(SaveSettings(kDefaults, dir.File("Quilto.ini")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Quilto.ini.tmp")));
+    test::FakePlatform platform;
+    const std::string path = dir.File("Quilto.ini");
+    ASSERT_TRUE(SaveSettings(platform, kDefaults, path));
+    platform.failWrites = true;
+    EXPECT_FALSE(SaveSettings(platform, {9, 8, 2, false, true, false}, path));
+    EXPECT_EQ(ReadBytes(path), SettingsFileBytes(kDefaults));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "support/FakePlatform.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace quilto::test {
 
 MsgResult FakePlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) {
@@ -23,6 +26,21 @@ LoadedPicture FakePlatform::LoadPicture(const std::string& path) {
     auto it = pictures.find(path);
     if (it == pictures.end()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
     return {LoadStatus::Ok, nextId++, it->second.first, it->second.second};
+}
+
+bool FakePlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    if (failWrites) return false;
+    const std::string scratch = path + ".part";
+    bool written = false;
+    {
+        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
+        written = out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush().good();
+    }
+    std::error_code ec;
+    if (written) std::filesystem::rename(scratch, path, ec);
+    const bool replaced = written && !ec;
+    if (!replaced) std::filesystem::remove(scratch, ec);
+    return replaced;
 }
 
 void FakePlatform::ProcessPendingEvents() {

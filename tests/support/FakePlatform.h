@@ -37,6 +37,10 @@ public:
     std::vector<PictureId> released;
     PictureId nextId = 1;
 
+    // Files are written for real, to a scratch file renamed over the old one;
+    // while failWrites is set every write fails and nothing is written.
+    bool failWrites = false;
+
     int pendingEventPasses = 0;
     std::function<void()> onPendingEvents;
 
@@ -50,6 +54,7 @@ public:
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
     void ReleasePicture(PictureId id) override { released.push_back(id); }
+    bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
     void ProcessPendingEvents() override;
     double Now() override { return now += tick; }
     std::uint64_t ClockSeed() override { return clockSeed; }

@@ -41,8 +41,8 @@ class Form1Test : public QObject {
 private slots:
     void startUpMenusAndCaption() {
         QTemporaryDir dir;
-        QVERIFY(SaveSettings({6, 4, 2, false, true, false}, dir.filePath("Quilto.ini").toStdString()));
         test::FakePlatform platform;
+        QVERIFY(SaveSettings(platform, {6, 4, 2, false, true, false}, dir.filePath("Quilto.ini").toStdString()));
         GameState g(platform);
         g.fPlaying = true;
         Form1 form(g, dir.path().toStdString() + "/", test::NoPicture);
