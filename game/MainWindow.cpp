@@ -1,6 +1,7 @@
 #include "game/MainWindow.h"
 
 #include "game/Numbers.h"
+#include "game/Paths.h"
 #include "settings/SettingsFile.h"
 
 namespace quilto {
@@ -58,8 +59,7 @@ void InitElements(Window& win) {
 }
 
 void Form_Load(GameState& g, const std::string& appDir) {
-    g.AppDir = appDir;
-    if (g.AppDir.empty() || g.AppDir.back() != '/') g.AppDir += '/';
+    g.AppDir = WithTrailingSeparator(appDir);
     g.rng.Seed(g.platform.ClockSeed());
     g.fPictureLoaded = false;
     g.fPeeking = false;

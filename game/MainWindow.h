@@ -8,8 +8,8 @@ namespace quilto {
 // The elements as the window opens: only the lavender frame is visible.
 void InitElements(Window& win);
 
-// Start-up: appDir is the program's folder (a separator is appended when
-// missing). Seeds the random source, resets the flags, reads the settings.
+// Start-up: appDir is the program's folder in the system's spelling (its
+// separator is appended when missing). Seeds the random source, resets the flags, reads the settings.
 void Form_Load(GameState& g, const std::string& appDir);
 
 enum class WindowState { Normal, Minimized, Maximized };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "game/GameMenu.h"
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
+#include "game/Paths.h"
 #include "game/Slippery.h"
 #include "ui/DragCursors.h"
 #include "ui/Form2.h"
@@ -51,6 +53,14 @@ int GameKey(int qtKey) {
         default:
             return 0;
     }
+}
+
+// The picture file a drop carries, in the system's spelling, or "" when it
+// carries none.
+std::string DroppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
+    const QUrl url = mime->urls().first();
+    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()).toStdString() : std::string();
 }
 
 }  // namespace
@@ -108,9 +118,7 @@ void Form1::BuildMenu() {
     connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
     connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
     connect(MnuHow, &QAction::triggered, this, [this] {
-        std::string dir = g_.AppDir;
-        if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-        g_.platform.ShellOpen(kHelpFileName, dir);
+        g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir));
     });
     // Not a game command: the timer keeps running under the box. Like a
     // command, it is dropped while another one waits in its pass of events.
@@ -265,12 +273,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at once; nothing is asked or saved.
     event->accept();
     QCoreApplication::quit();
-}
-
-std::string DroppedFile(const QMimeData* mime) {
-    if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
-    const QUrl url = mime->urls().first();
-    return url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {

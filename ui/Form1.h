@@ -13,7 +13,6 @@
 #include "ui/BoardCanvas.h"
 
 class QAction;
-class QMimeData;
 
 namespace quilto {
 
@@ -78,8 +77,5 @@ private:
     PointerRouter router_;
     Cursor shownPointer_ = Cursor::Default;
 };
-
-// The picture file a drop carries, or "" when it carries none.
-std::string DroppedFile(const QMimeData* mime);
 
 }  // namespace quilto

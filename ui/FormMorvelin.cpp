@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "game/Elements.h"
+#include "game/Paths.h"
 
 static void InitQuiltoResources() {
     Q_INIT_RESOURCE(quilto);
@@ -79,11 +80,6 @@ double FitScale(const QLabel& label, int width, int height) {
     const double line = fm.height(), ascent = fm.ascent();
     const double needH = std::max(line - 2 * (ascent + ink.top()), 2 * (ascent + ink.bottom()) - line);
     return std::max({1.0, fm.horizontalAdvance(text) / w, needH / h});
-}
-
-std::string WithoutTrailingSeparator(std::string dir) {
-    if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-    return dir;
 }
 
 }  // namespace

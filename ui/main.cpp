@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 
 #include "game/GameState.h"
 #include "platform/QtPlatform.h"
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
 
     quilto::QtPlatform platform;
     quilto::GameState g(platform);
-    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString appDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     g.SettingsPath = quilto::SettingsFilePath(appDir);
     quilto::Form1 form(g, appDir.toStdString(),
                        [&platform](quilto::PictureId id) -> const QImage& { return platform.Picture(id); });
