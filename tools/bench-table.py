@@ -3,8 +3,8 @@
 
 Usage: tools/bench-table.py [build dir]   (default: build)
 
-The benchmarks are built in that tree (RelWithDebInfo unless it was set up
-otherwise), run three times each, and the medians go between the markers
+The benchmarks are switched on (QUILTO_BENCH) and built in that tree
+(RelWithDebInfo unless it was set up otherwise), run three times each, and the medians go between the markers
 <!-- bench:begin --> and <!-- bench:end --> of README.md. Benchmarks the
 table below does not know get a row of their own.
 """
@@ -19,6 +19,10 @@ BEGIN, END = "<!-- bench:begin -->", "<!-- bench:end -->"
 
 
 def run(build):
+    configure = ["cmake", "-S", ROOT, "-B", build, "-DQUILTO_BENCH=ON"]
+    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        configure += ["-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"]
+    subprocess.run(configure, check=True, cwd=ROOT, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build, "--target", "quilto_bench"], check=True, cwd=ROOT)
     out = subprocess.run(
         [os.path.join(build, "bench", "quilto_bench"), "--benchmark_format=json",

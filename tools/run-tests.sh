@@ -8,9 +8,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+# Every build here has its tests and turns warnings into errors.
+checks=(-DQUILTO_TESTS=ON -DQUILTO_WERROR=ON)
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${checks[@]}" -DQUILTO_BENCH=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
@@ -21,7 +23,7 @@ echo "== a scripted game under valgrind"
 tools/valgrind-game.sh build
 
 echo "== build and test under ASan + UBSan"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILTO_SANITIZE=ON -DQUILTO_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "${checks[@]}" -DQUILTO_SANITIZE=ON -DQUILTO_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 # Qt's own libraries are not built with the sanitizers; leaks inside them are not ours.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -30,7 +32,7 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 ASAN_OPTIONS=detect_leaks=1 build-asan/tests/core_tests --gtest_brief=1
 
 echo "== short fuzz runs"
-CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTO_FUZZ=ON >/dev/null
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTO_WERROR=ON -DQUILTO_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$jobs"
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -f "$target" ] && [ -x "$target" ] || continue

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays a short and a longer scripted game under valgrind's memcheck: no
 # error in either, and nothing lost that grows with the number of puzzles.
-# Usage: tools/valgrind-game.sh <build dir>
+# Usage: tools/valgrind-game.sh <build dir>   (a build with QUILTO_TESTS=ON)
 set -euo pipefail
 build=${1:-build}
 game="$build/tests/scripted_game"
+[ -x "$game" ] || { echo "no $game: build with -DQUILTO_TESTS=ON" >&2; exit 1; }
 export QT_QPA_PLATFORM=offscreen
 
 # Bytes lost (definitely or indirectly) in one run of n puzzles. Blocks only
