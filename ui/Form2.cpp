@@ -10,10 +10,38 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
+#include <iterator>
 
 namespace quilto {
 
 namespace {
+
+// The controls whose caption must fit its box, with the box in window units
+// inside its frame. The same table places the controls and sizes the dialog.
+struct CaptionedBox {
+    const char* caption;
+    int left, top, width, height;
+    bool indicator;  // a check box or an option: a tick box precedes the caption
+};
+enum Captioned { kIdentical, kSizeCaption, kCountCaption, kFitFirst, kIrregular = kFitFirst + 4, kSlide, kSlippery };
+constexpr CaptionedBox kCaptioned[] = {
+    {"Idénticos.", 480, 1080, 1095, 255, true},
+    {"Tamaño:", 240, 1440, 735, 255, false},
+    {"Nº piezas:", 240, 1680, 735, 255, false},
+    {"Ajustar al recuadro.", 240, 360, 1695, 375, true},
+    {"Superior / Izquierda.", 240, 720, 1815, 375, true},
+    {"Parte central.", 240, 1080, 1455, 375, true},
+    {"Inferior / Derecha.", 240, 1440, 1695, 375, true},
+    {"Piezas de diferentes tamaños.", 360, 480, 2415, 255, true},
+    {"Desplazar piezas.", 360, 960, 2175, 255, true},
+    {"Piezas escurridizas.", 360, 1440, 2055, 255, true},
+};
+static_assert(std::size(kCaptioned) == kSlippery + 1);
+static_assert(kIrregular - kFitFirst == ConfigDialog::kOptionCount);
+
+QString CaptionOf(Captioned c) {
+    return QString::fromUtf8(kCaptioned[c].caption);
+}
 
 // The boxes were drawn for a compact dialog font. With a wider one the whole
 // dialog grows evenly, just enough for the longest caption to fit its box.
@@ -23,27 +51,10 @@ double FitScale(const QWidget& dialog) {
     const int indicator = std::max(style->pixelMetric(QStyle::PM_IndicatorWidth),
                                    style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)) +
                           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
-    struct Caption {
-        const char* text;
-        int boxUnits;
-        bool indicator;
-    };
-    const Caption captions[] = {
-        {"Idénticos.", 1095, true},
-        {"Tamaño:", 735, false},
-        {"Nº piezas:", 735, false},
-        {"Ajustar al recuadro.", 1695, true},
-        {"Superior / Izquierda.", 1815, true},
-        {"Parte central.", 1455, true},
-        {"Inferior / Derecha.", 1695, true},
-        {"Piezas de diferentes tamaños.", 2415, true},
-        {"Desplazar piezas.", 2175, true},
-        {"Piezas escurridizas.", 2055, true},
-    };
     double scale = 1.0;
-    for (const Caption& c : captions) {
-        const int need = fm.horizontalAdvance(QString::fromUtf8(c.text)) + (c.indicator ? indicator : 2);
-        scale = std::max(scale, need * kUnitsPerPixel / static_cast<double>(c.boxUnits));
+    for (const CaptionedBox& c : kCaptioned) {
+        const int need = fm.horizontalAdvance(QString::fromUtf8(c.caption)) + (c.indicator ? indicator : 2);
+        scale = std::max(scale, need * kUnitsPerPixel / static_cast<double>(c.width));
     }
     return scale;
 }
@@ -108,6 +119,10 @@ void Form2::Place(QWidget* w, int left, int top, int width, int height) const {
 }
 
 void Form2::CreateControls() {
+    const auto place = [this](QWidget* w, Captioned c) {
+        const CaptionedBox& b = kCaptioned[c];
+        Place(w, b.left, b.top, b.width, b.height);
+    };
     Frame1 = Named(new QGroupBox(QStringLiteral("Tablero"), this), "Frame1");
     Place(Frame1, 240, 240, 1935, 2055);
     for (int i = 0; i < 2; ++i) {
@@ -120,36 +135,33 @@ void Form2::CreateControls() {
         Place(bar, 360, i == 0 ? 360 : 720, 1215, 255);
         HScroll1[static_cast<std::size_t>(i)] = bar;
     }
-    Check3 = Named(new QCheckBox(QStringLiteral("Idénticos."), Frame1), "Check3");
-    Place(Check3, 480, 1080, 1095, 255);
-    Label4[0] = Named(CaptionLabel(QStringLiteral("Tamaño:"), Frame1), "Label4_0");
-    Place(Label4[0], 240, 1440, 735, 255);
+    Check3 = Named(new QCheckBox(CaptionOf(kIdentical), Frame1), "Check3");
+    place(Check3, kIdentical);
+    Label4[0] = Named(CaptionLabel(CaptionOf(kSizeCaption), Frame1), "Label4_0");
+    place(Label4[0], kSizeCaption);
     Label1 = Named(ValueLabel(QStringLiteral("88x88"), Frame1), "Label1");
     Place(Label1, 1080, 1440, 735, 255);
-    Label4[1] = Named(CaptionLabel(QStringLiteral("Nº piezas:"), Frame1), "Label4_1");
-    Place(Label4[1], 240, 1680, 735, 255);
+    Label4[1] = Named(CaptionLabel(CaptionOf(kCountCaption), Frame1), "Label4_1");
+    place(Label4[1], kCountCaption);
     Label3 = Named(ValueLabel(QStringLiteral("2500"), Frame1), "Label3");
     Place(Label3, 1080, 1680, 735, 255);
 
     Frame3 = Named(new QGroupBox(QStringLiteral("Imagen"), this), "Frame3");
     Place(Frame3, 2280, 240, 2175, 2055);
-    const std::array<QString, ConfigDialog::kOptionCount> fitCaptions = {
-        QStringLiteral("Ajustar al recuadro."), QStringLiteral("Superior / Izquierda."),
-        QStringLiteral("Parte central."), QStringLiteral("Inferior / Derecha.")};
-    const std::array<int, ConfigDialog::kOptionCount> fitWidths = {1695, 1815, 1455, 1695};
     for (std::size_t i = 0; i < Option1.size(); ++i) {
-        Option1[i] = Named(new QRadioButton(fitCaptions[i], Frame3), QStringLiteral("Option1_%1").arg(i));
-        Place(Option1[i], 240, 360 + 360 * static_cast<int>(i), fitWidths[i], 375);
+        const auto fit = static_cast<Captioned>(kFitFirst + static_cast<int>(i));
+        Option1[i] = Named(new QRadioButton(CaptionOf(fit), Frame3), QStringLiteral("Option1_%1").arg(i));
+        place(Option1[i], fit);
     }
 
     Frame2 = Named(new QGroupBox(QStringLiteral("Opciones de juego"), this), "Frame2");
     Place(Frame2, 4560, 240, 3015, 2055);
-    Check1 = Named(new QCheckBox(QStringLiteral("Piezas de diferentes tamaños."), Frame2), "Check1");
-    Place(Check1, 360, 480, 2415, 255);
-    Check2 = Named(new QCheckBox(QStringLiteral("Desplazar piezas."), Frame2), "Check2");
-    Place(Check2, 360, 960, 2175, 255);
-    Check4 = Named(new QCheckBox(QStringLiteral("Piezas escurridizas."), Frame2), "Check4");
-    Place(Check4, 360, 1440, 2055, 255);
+    Check1 = Named(new QCheckBox(CaptionOf(kIrregular), Frame2), "Check1");
+    place(Check1, kIrregular);
+    Check2 = Named(new QCheckBox(CaptionOf(kSlide), Frame2), "Check2");
+    place(Check2, kSlide);
+    Check4 = Named(new QCheckBox(CaptionOf(kSlippery), Frame2), "Check4");
+    place(Check4, kSlippery);
 
     Command1 = Named(new QPushButton(QStringLiteral("Aceptar"), this), "Command1");
     Place(Command1, 4560, 2520, 1455, 615);

@@ -32,8 +32,6 @@ public:
     // accepted settings are already in g.settings.
     void ShowModal();
 
-    const ConfigDialog& Model() const { return model_; }
-
     // Client area in window units (15 per pixel).
     static constexpr int kClientWidth = 7770;
     static constexpr int kClientHeight = 3375;
