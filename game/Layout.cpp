@@ -28,18 +28,19 @@ BlockCounts CountBlocks(int n) {
     return k;
 }
 
-// One run over the unit grid: the big pieces at random places, then the
-// singles in the gaps. Pieces are numbered in the order they are laid.
-class Layer {
+// One attempt at a layout on an emptied unit grid: the big pieces at random
+// places, then the singles in the gaps. Pieces are numbered in the order
+// they are laid.
+class LayoutAttempt {
 public:
-    explicit Layer(GameState& g) : g_(g), n_(g.GridSize) {}
+    explicit LayoutAttempt(GameState& g) : g_(g), n_(g.GridSize), start_(g.platform.Now()) {
+        g_.LaidCount = 0;
+        ClearGrid();
+    }
 
     // Lays every big piece, or returns false when the attempt is given up:
     // its time ran out, or a piece has no free place left anywhere.
     bool LayBigPieces(const BlockCounts& k) {
-        start_ = g_.platform.Now();
-        g_.LaidCount = 0;
-        ClearGrid();
         return LayBlocks(2, 3, k.tall) && LayBlocks(3, 1, k.strips) && LayBlocks(2, 2, k.squares) &&
                LayDominoes(k.dominoes);
     }
@@ -84,40 +85,41 @@ private:
         return false;
     }
 
-    bool LayBlocks(int w, int h, int count) {
+    // Lays count pieces of one kind, each at the first random place (column
+    // drawn before row) where fitsAt holds; takeAt marks it laid.
+    template <class FitsAt, class TakeAt>
+    bool LayPieces(int count, FitsAt fitsAt, TakeAt takeAt) {
         int scan = 0;
         for (int i = 0; i < count; ++i) {
             // Without a free place the draws could never succeed: give up now
             // rather than wait for the clock.
-            if (!PlaceLeft(scan, [&](int c, int r) { return Fits(c, r, w, h); })) return false;
+            if (!PlaceLeft(scan, fitsAt)) return false;
             int c, r;
             do {
                 if (TimeIsUp()) return false;
                 c = g_.rng.Position(n_);
                 r = g_.rng.Position(n_);
-            } while (!Fits(c, r, w, h));
-            Take(c, r, w, h);
+            } while (!fitsAt(c, r));
+            takeAt(c, r);
         }
         return true;
     }
 
+    bool LayBlocks(int w, int h, int count) {
+        return LayPieces(
+            count, [&](int c, int r) { return Fits(c, r, w, h); }, [&](int c, int r) { Take(c, r, w, h); });
+    }
+
     // Dominoes stand upright whenever they can.
     bool LayDominoes(int count) {
-        int scan = 0;
-        for (int i = 0; i < count; ++i) {
-            if (!PlaceLeft(scan, [&](int c, int r) { return DominoFits(c, r); })) return false;
-            int c, r;
-            do {
-                if (TimeIsUp()) return false;
-                c = g_.rng.Position(n_);
-                r = g_.rng.Position(n_);
-            } while (!DominoFits(c, r));
-            if (Free(c, r + 1))
-                Take(c, r, 1, 2);
-            else
-                Take(c, r, 2, 1);
-        }
-        return true;
+        return LayPieces(
+            count, [&](int c, int r) { return DominoFits(c, r); },
+            [&](int c, int r) {
+                if (Free(c, r + 1))
+                    Take(c, r, 1, 2);
+                else
+                    Take(c, r, 2, 1);
+            });
     }
 
     void Take(int c, int r, int w, int h) {
@@ -147,7 +149,7 @@ private:
 
     GameState& g_;
     const int n_;
-    double start_ = 0;
+    const double start_;
 };
 
 }  // namespace
@@ -174,10 +176,13 @@ void BuildMixedLayout(GameState& g) {
 
     // Each failed attempt is thrown away and the next starts from an empty
     // board.
-    Layer layer(g);
-    while (!layer.LayBigPieces(counts)) {
+    for (;;) {
+        LayoutAttempt attempt(g);
+        if (attempt.LayBigPieces(counts)) {
+            attempt.LaySingles();
+            return;
+        }
     }
-    layer.LaySingles();
 }
 
 }  // namespace quilto
