@@ -1,7 +1,9 @@
 #include "game/Completion.h"
 
 namespace quilto {
+namespace {
 
+// Whether every piece of a board with at least one piece is at home.
 bool BoardSolved(const GameState& g) {
     const int n = g.PieceCount;
     // A build that failed leaves no pieces: zero at home out of zero is no win.
@@ -10,6 +12,8 @@ bool BoardSolved(const GameState& g) {
         if (g.PieceAt[static_cast<std::size_t>(p)] != p) return false;
     return true;
 }
+
+}  // namespace
 
 void CheckCompletion(GameState& g) {
     if (!BoardSolved(g)) return;

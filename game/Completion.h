@@ -9,7 +9,4 @@ namespace quilto {
 // announced at every call. A board without pieces is never won.
 void CheckCompletion(GameState& g);
 
-// Whether every piece of a board with at least one piece is at home.
-bool BoardSolved(const GameState& g);
-
 }  // namespace quilto

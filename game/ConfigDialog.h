@@ -47,18 +47,15 @@ public:
     // A bar moved (Change) or is being dragged (Scroll): the same work.
     void HScroll1_Change(int index);
     void HScroll1_Scroll(int index) { HScroll1_Change(index); }
-    void Check3_Click();
-    void Check1_Click();
     // "Aceptar". Returns true when the dialog is to be hidden; false when a
     // rule refused the combination (its message has been shown).
     bool Command1_Click();
     // "Cancelar": leaves everything as it was. Always hides the dialog.
     bool Command2_Click() { return true; }
 
-    // The settings as they were when the dialog was last shown.
-    const Settings& SettingsSnapshot() const { return snapshot_; }
-
 private:
+    void Check3_Click();
+    void Check1_Click();
     void ShowSize();
     void ShowCount();
     Settings SettingsFromControls() const;
@@ -73,6 +70,7 @@ private:
     int option1_ = 0;
     std::string label1_ = "88x88";
     std::string label3_ = "2500";
+    // The settings as they were when the dialog was last shown.
     Settings snapshot_;
 };
 

@@ -45,15 +45,11 @@ bool Adjacent(const PieceEdges& a, const PieceEdges& b, double halfUnit) {
     return RightOf(a, b, halfUnit) || Below(a, b, halfUnit) || RightOf(b, a, halfUnit) || Below(b, a, halfUnit);
 }
 
-bool Adjacent(const Box& a, const Box& b, double halfUnit) {
-    return Adjacent(EdgesOf(a), EdgesOf(b), halfUnit);
-}
-
 void TestAdjacent(GameState& g, int a, int b) {
     g.fAdjacent = false;
     const Box& boxA = g.win.Image1.at(static_cast<std::size_t>(a)).box;
     const Box& boxB = g.win.Image1.at(static_cast<std::size_t>(b)).box;
-    g.fAdjacent = Adjacent(boxA, boxB, g.UnitWidth / 2);
+    g.fAdjacent = Adjacent(EdgesOf(boxA), EdgesOf(boxB), g.UnitWidth / 2);
 }
 
 }  // namespace quilto

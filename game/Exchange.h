@@ -23,6 +23,5 @@ PieceEdges EdgesOf(const Box& box);
 // they run side by side along it for more than 5 window units. Corners alone
 // do not count. Symmetric in its two boxes.
 bool Adjacent(const PieceEdges& a, const PieceEdges& b, double halfUnit);
-bool Adjacent(const Box& a, const Box& b, double halfUnit);
 
 }  // namespace quilto

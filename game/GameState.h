@@ -40,7 +40,6 @@ public:
     }
     std::int16_t& operator()(int c, int r) { return cells_[static_cast<std::size_t>(c * (last_ + 1) + r)]; }
     std::int16_t operator()(int c, int r) const { return cells_[static_cast<std::size_t>(c * (last_ + 1) + r)]; }
-    int Last() const { return last_; }
 
 private:
     int last_ = -1;
@@ -81,7 +80,7 @@ struct GameState {
     std::vector<std::int16_t> PieceAt;  // [1..PieceCount]; [0] unused
 
     // Shared members of the main window.
-    std::string AppDir;  // ends in the path separator
+    std::string AppDir;  // ends in the system's path separator (game/Paths.h)
     // Full path of the settings file; empty: "Quilto.ini" beside the program.
     std::string SettingsPath;
     bool fAdjacent = false;

@@ -38,8 +38,6 @@ public:
     // the element under the pointer.
     Cursor CursorAt(const GameState& g, float x, float y) const;
 
-    bool Captured() const { return held_ != 0; }
-
 private:
     // The captured piece, if it still belongs to the board in play.
     int CapturedPiece(const GameState& g) const;

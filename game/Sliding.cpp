@@ -32,8 +32,9 @@ void SlideIrregular(GameState& g, int index) {
     CheckCompletion(g);
 }
 
-}  // namespace
-
+// Slides the run of pieces between position k and the empty slot in k's
+// row or column one step toward the empty slot, so that k becomes empty.
+// Plays its own cue; the caller runs the completion check.
 void SlideLine(GameState& g, int k) {
     const int columns = g.settings.Columns;
     const int count = g.PieceCount;
@@ -58,6 +59,8 @@ void SlideLine(GameState& g, int k) {
     }
     g.PlayCue(Sound::NoMueve);
 }
+
+}  // namespace
 
 void Image1_Click(GameState& g, int index) {
     if (!g.settings.fSlide || index == g.EmptySlot || !IsPiece(g, index)) return;

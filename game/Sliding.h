@@ -11,9 +11,4 @@ namespace quilto {
 // release of the left button has been handled.
 void Image1_Click(GameState& g, int index);
 
-// Slides the run of pieces between position k and the empty slot in k's
-// row or column one step toward the empty slot, so that k becomes empty.
-// Plays its own cue; the caller runs the completion check.
-void SlideLine(GameState& g, int k);
-
 }  // namespace quilto

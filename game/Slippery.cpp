@@ -1,5 +1,8 @@
 #include "game/Slippery.h"
 
+#include <span>
+#include <utility>
+
 #include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
@@ -18,16 +21,9 @@ void EndDrag(GameState& g) {
     for (std::size_t p = 1; p < g.win.Image1.size(); ++p) g.win.Image1[p].Pointer = Cursor::Default;
 }
 
-}  // namespace
-
-std::vector<std::int16_t> SlipperyCandidates(const GameState& g) {
-    std::vector<std::int16_t> candidates = MisplacedPositions(g);
-    // Whatever the settings file says, the empty slot never trades its
-    // (absent) picture: EmptySlot would no longer tell where it is.
-    if (g.settings.fSlide) std::erase(candidates, g.EmptySlot);
-    return candidates;
-}
-
+// One pair to exchange, drawn from the candidates until the exchange would
+// bring neither piece home; every such ordered pair (a position with itself
+// included) is equally likely. The candidates must not be empty.
 std::pair<int, int> DrawSlipperyPair(GameState& g, std::span<const std::int16_t> candidates) {
     // Drawing both positions over the whole board until both are misplaced
     // and neither piece would land at home gives each acceptable pair the
@@ -40,6 +36,16 @@ std::pair<int, int> DrawSlipperyPair(GameState& g, std::span<const std::int16_t>
         const int q = candidates[static_cast<std::size_t>(g.rng.Position(m) - 1)];
         if (g.PieceAt[static_cast<std::size_t>(p)] != q && g.PieceAt[static_cast<std::size_t>(q)] != p) return {p, q};
     }
+}
+
+}  // namespace
+
+std::vector<std::int16_t> SlipperyCandidates(const GameState& g) {
+    std::vector<std::int16_t> candidates = MisplacedPositions(g);
+    // Whatever the settings file says, the empty slot never trades its
+    // (absent) picture: EmptySlot would no longer tell where it is.
+    if (g.settings.fSlide) std::erase(candidates, g.EmptySlot);
+    return candidates;
 }
 
 void SlipperyMove(GameState& g) {

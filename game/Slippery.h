@@ -3,8 +3,6 @@
 // time it is full a quarter of the pieces trade places in random pairs among
 // the misplaced ones, never bringing a piece home.
 #include <cstdint>
-#include <span>
-#include <utility>
 #include <vector>
 
 #include "game/GameState.h"
@@ -21,10 +19,5 @@ void SlipperyMove(GameState& g);
 // and never a sliding board's empty slot. No exchange between them changes
 // this set, so it holds for a whole move.
 std::vector<std::int16_t> SlipperyCandidates(const GameState& g);
-
-// One pair to exchange, drawn from the candidates until the exchange would
-// bring neither piece home; every such ordered pair (a position with itself
-// included) is equally likely. The candidates must not be empty.
-std::pair<int, int> DrawSlipperyPair(GameState& g, std::span<const std::int16_t> candidates);
 
 }  // namespace quilto
