@@ -1,10 +1,8 @@
 #pragma once
 // Failing QCOMPAREs print these values field by field.
-#include <QStringList>
 #include <QtTest>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/Printers.h"
@@ -12,16 +10,16 @@
 namespace quilto {
 
 template <typename T>
-char* PrintedWithPrintTo(const T& v) {
+char* Printed(const T& v) {
     std::ostringstream os;
     PrintTo(v, &os);
     return qstrdup(os.str().c_str());
 }
 inline char* toString(const Box& b) {
-    return PrintedWithPrintTo(b);
+    return Printed(b);
 }
 inline char* toString(const Settings& s) {
-    return PrintedWithPrintTo(s);
+    return Printed(s);
 }
 
 }  // namespace quilto
@@ -30,15 +28,15 @@ namespace QTest {
 
 template <>
 inline char* toString(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& t : texts) list << QString::fromStdString(t);
-    return toString("{" + list.join(", ") + "}");
+    std::string all;
+    for (const std::string& t : texts) all += '"' + t + "\" ";
+    return qstrdup(all.c_str());
 }
 template <>
 inline char* toString(const std::vector<std::pair<std::string, std::string>>& pairs) {
-    QStringList list;
-    for (const auto& [a, b] : pairs) list << QString::fromStdString("(" + a + ", " + b + ")");
-    return toString("{" + list.join(", ") + "}");
+    std::string all;
+    for (const auto& [a, b] : pairs) all += '(' + a + ", " + b + ") ";
+    return qstrdup(all.c_str());
 }
 
 }  // namespace QTest

@@ -1,129 +1,133 @@
-// The main window, offscreen: start-up, menus, layout, the board painted from
-// a real picture, what the canvas repaints, and the "Ayuda" menu.
+// The main window, offscreen, with real mouse and key events: start-up, menus,
+// layout, the board painted from the picture, what the canvas repaints, a
+// small board won with the mouse, the drag pointers, and the game's keys from
+// the canvas, an open menu and a modal dialog.
 #include "ui/Form1.h"
 
-#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 
-#include "game/GameMenu.h"
-#include "platform/QtPlatform.h"
+#include "game/Exchange.h"
+#include "game/KeyboardAids.h"
 #include "settings/SettingsFile.h"
-#include "support/ShownGame.h"
-#include "support/BoardFixture.h"
+#include "support/FakePlatform.h"
+#include "support/QtPrinters.h"
+#include "ui/DragCursors.h"
+#include "ui/Form2.h"
 #include "ui/FormMorvelin.h"
 
 using namespace quilto;
+using Texts = std::vector<std::string>;
+using Board = std::vector<std::int16_t>;
+using Opens = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
-
-QColor CellColour(int index) {
-    return QColor::fromHsv((index * 47) % 360, 200, 120 + (index * 31) % 120);
-}
-
-// The union of the regions the widget it watches is asked to paint.
-struct PaintSpy : QObject {
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
-        return false;
-    }
-};
 
 QRect Area(const Element& e) {
     return BoardCanvas::ToPixels(e.box).toAlignedRect();
 }
+
+// The main window shown maximized and laid out, on a fake platform whose
+// pictures all show `picture` (no pixels unless a test paints some), started
+// with saved settings.
+struct ShownGame {
+    QTemporaryDir dir;
+    test::FakePlatform platform;
+    const bool saved = SaveSettings(platform, {6, 4, 2, false, true, false}, dir.filePath("Quilto.ini").toStdString());
+    GameState g{platform};
+    QImage picture;
+    Form1 form{g, dir.path().toStdString() + "/", [this](PictureId) -> const QImage& { return picture; }};
+
+    ShownGame() {
+        form.showMaximized();
+        if (!QTest::qWaitForWindowExposed(&form) || !QTest::qWaitFor([&] { return !g.fLayoutPending; }))
+            qFatal("the main window is not laid out");
+    }
+    // "Nuevo" with these settings and a 400 x 200 picture loaded; true when a puzzle is in play.
+    bool Start(const Settings& s) {
+        platform.pictures["pic"] = {400, 200};
+        g.PicClip1 = HeldPicture(platform, platform.LoadPicture("pic"));
+        g.fPictureLoaded = true;
+        g.settings = s;
+        form.MnuNew->trigger();
+        return g.fPlaying;
+    }
+    QPoint Middle(int p) const { return Area(g.win.Piece(p)).center(); }
+};
+
+// Watches a widget: the union of the regions it is asked to paint, and the
+// key presses that reach it.
+struct Spy : QObject {
+    QRegion painted;
+    int presses = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        presses += e->type() == QEvent::KeyPress;
+        return false;
+    }
+};
 
 }  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
 private slots:
-    void startUpMenusAndCaption() {
-        QTemporaryDir dir;
-        test::FakePlatform platform;
-        QVERIFY(SaveSettings(platform, {6, 4, 2, false, true, false}, dir.filePath("Quilto.ini").toStdString()));
-        GameState g(platform);
-        g.fPlaying = true;
-        Form1 form(g, dir.path().toStdString() + "/", test::NoPicture);
-        QCOMPARE(std::tuple(form.windowTitle(), form.windowIcon().isNull(), g.settings, g.fPlaying, g.fBorders),
-                 std::tuple(QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false}, false, true));
+    // The saved settings, the caption and the menus; the board frame fills the
+    // maximized window, and the window goes back to maximized when restored.
+    void startUpMenusAndLayout() {
+        ShownGame game;
         QStringList menus;
-        for (QAction* menu : form.menuBar()->actions()) {
+        for (QAction* menu : game.form.menuBar()->actions()) {
             menus << menu->text();
             for (QAction* item : menu->menu()->actions()) menus << item->text() + ' ' + item->shortcut().toString();
         }
-        QCOMPARE(menus, QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", "Ayuda",
-                                     "Como Jugar ", "Acerca de... "}));
-    }
-
-    void layoutIsDoneOnceAndTheWindowStaysMaximized() {
-        test::ShownGame game;
-        QVERIFY(game.Show());
+        QCOMPARE(std::tuple(game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus),
+                 std::tuple(QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
+                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", "Ayuda",
+                                         "Como Jugar ", "Acerca de... "})));
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
         QCOMPARE(std::tuple(frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight),
                  std::tuple(Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
                             std::int32_t(frame.Width), std::int32_t(frame.Height)));
-        const QImage shot = game.form.Canvas()->grab().toImage();  // the lavender frame
-        QCOMPARE(shot.pixelColor((QRectF(Area(game.g.win.Label1)).center() * shot.devicePixelRatio()).toPoint()),
-                 QColor(192, 192, 255));
-        game.form.showNormal();  // goes straight back to maximized; the frame stays
+        game.form.showNormal();
         QTRY_VERIFY(game.form.isMaximized());
         QCOMPARE(game.g.win.Label1.box, frame);
     }
 
     // Every position shows the cell of the piece PieceAt says it holds.
     void theBoardIsPaintedFromThePicture() {
-        QTemporaryDir dir;
-        QImage cells(5 * 60, 4 * 60, QImage::Format_RGB32);
-        QPainter painter(&cells);
-        for (int i = 0; i < 20; ++i) painter.fillRect(i % 5 * 60, i / 5 * 60, 60, 60, CellColour(i));
-        QVERIFY(cells.save(dir.filePath("cells.png")));
-        QtPlatform platform;
-        GameState g(platform);
-        Form1 form(g, dir.path().toStdString() + "/",
-                   [&](PictureId id) -> const QImage& { return platform.Picture(id); });
-        platform.SetOwner(&form);
-        form.showMaximized();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_VERIFY(!g.fLayoutPending);
-        g.settings = {5, 4, 1, false, false, false};
-        g.ShowConfiguration = [&g] { g.fSkipConfirm = true; };  // the first picture's dialog, accepted
-        LoadPictureFile(g, dir.filePath("cells.png").toStdString());
-        form.Sync();
-        QCOMPARE(std::tuple(g.fPlaying, g.PieceCount, g.win.Image2.Visible, g.win.Label3.Visible),
-                 std::tuple(true, std::int16_t(20), false, false));
-        const QImage shot = form.Canvas()->grab().toImage();
+        ShownGame game;
+        game.picture = QImage(400, 200, QImage::Format_RGB32);
+        const auto cell = [](int i) { return QColor::fromHsv((i * 47) % 360, 200, 120 + (i * 31) % 120); };
+        QPainter painter(&game.picture);
+        for (int i = 0; i < 20; ++i) painter.fillRect(i % 5 * 80, i / 5 * 50, 80, 50, cell(i));
+        QVERIFY(game.Start({5, 4, 1, false, false, false}));
+        const QImage shot = game.form.Canvas()->grab().toImage();
         // Smooth scaling may shade a flat colour by a step or two.
-        const auto rounded = [](QColor c) {
-            return QColor(c.red() / 8 * 8, c.green() / 8 * 8, c.blue() / 8 * 8).name();
-        };
-        for (int p = 1; p <= g.PieceCount; ++p) {
-            const QPoint middle = (QRectF(Area(g.win.Piece(p))).center() * shot.devicePixelRatio()).toPoint();
-            QCOMPARE(std::pair(p, rounded(shot.pixelColor(middle))),
-                     std::pair(p, rounded(CellColour(g.PieceAt[static_cast<std::size_t>(p)] - 1))));
-        }
+        const auto rounded = [](QColor c) { return QColor(c.red() / 8 * 8, c.green() / 8 * 8, c.blue() / 8 * 8); };
+        for (int p = 1; p <= game.g.PieceCount; ++p)
+            QCOMPARE(std::pair(p, rounded(shot.pixelColor(game.Middle(p) * shot.devicePixelRatio()))),
+                     std::pair(p, rounded(cell(game.g.PieceAt[static_cast<std::size_t>(p)] - 1))));
     }
 
     // Whatever shows of an element, changed, is repainted where it was and
     // where it is; the far corner of the board is not.
     void theCanvasRepaintsEveryChangeThatShows() {
-        test::WindowFixture f;
-        f.Start({4, 4, 1, false, false, false});
-        Window& w = f.g.win;
+        ShownGame game;
+        QVERIFY(game.Start({4, 4, 1, false, false, false}));
+        GameState& g = game.g;
+        Window& w = g.win;
         Element &piece = w.Piece(1), &caption = w.Label3, &frame = w.Shape1;
-        for (Element* e : {&caption, &frame}) {
-            e->box = piece.box;
-            e->Visible = true;
-        }
-        const auto repoint = [&g = f.g, &piece] {  // the same handle stands for other pixels
-            std::vector<PixelRect> rects;
-            for (PictureHandle h = 1; static_cast<std::size_t>(h) < g.pictures.Size(); ++h)
-                rects.push_back(g.pictures[h]);
-            rects[static_cast<std::size_t>(piece.Picture) - 1].Left += 5;
+        caption.box = frame.box = piece.box;
+        caption.Visible = frame.Visible = true;
+        const auto repoint = [&] {  // the same handle stands for other pixels
+            const PictureTable old = g.pictures;
             g.pictures.Clear();
-            for (const PixelRect& r : rects) g.pictures.Add(r);
+            for (PictureHandle h = 1; static_cast<std::size_t>(h) < old.Size(); ++h)
+                g.pictures.Add({old[h].source, old[h].Left + (h == piece.Picture ? 5 : 0), old[h].Top, old[h].Width,
+                                old[h].Height});
         };
         const std::tuple<const char*, Element*, std::function<void()>> changes[] = {
             {"box", &piece, [&] { piece.box.Left += 300; }},
@@ -139,20 +143,17 @@ private slots:
             {"font size", &caption, [&] { caption.FontPoints += 2; }},
             {"hint look", &frame, [&] { w.Shape1IsHint = !w.Shape1IsHint; }},
         };
-        const QPoint far = Area(w.Piece(f.g.PieceCount)).center();
-        BoardCanvas canvas(f.g, test::NoPicture);
-        canvas.resize(700, 500);
-        canvas.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-        PaintSpy spy;
-        canvas.installEventFilter(&spy);
+        const QPoint far = game.Middle(g.PieceCount);
+        BoardCanvas* canvas = game.form.Canvas();
+        Spy spy;
+        canvas->installEventFilter(&spy);
         for (const auto& [kind, element, change] : changes) {
-            canvas.Sync();
+            canvas->Sync();
             QTest::qWait(5);
             spy.painted = {};
             const QRect before = Area(*element);
             change();
-            canvas.Sync();
+            canvas->Sync();
             (void)QTest::qWaitFor([&] { return !spy.painted.isEmpty(); }, 300);
             const QRegion missed = QRegion(before) + Area(*element) - spy.painted;
             QCOMPARE(std::tuple(kind, missed.boundingRect(), spy.painted.contains(far)),
@@ -160,43 +161,127 @@ private slots:
         }
     }
 
-    // F2 pressed again, and "Acerca de..." chosen, while "CREANDO PUZZLE..." waits for its repaint.
-    void commandsChosenDuringACommandAreDropped() {
-        test::ShownGame game;
-        game.g.BoardWidth = game.g.BoardHeight = 9000;
-        game.g.win.Label1.box = {120, 120, 9000, 9000};
-        bool aboutShown = false;
+    // F2 pressed again, and "Acerca de..." chosen, while "CREANDO PUZZLE..."
+    // waits for its repaint, are dropped. Afterwards the about box shows
+    // modal over the main window, and the help page beside the program opens
+    // (its folder without the trailing separator).
+    void theCommandsAndThoseChosenDuringACommand() {
+        ShownGame game;
+        const QWidget* aboutOver = nullptr;
+        const auto closeTheAboutBox = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<FormMorvelin*>(QApplication::activeModalWidget()))
+                    aboutOver = box->parentWidget(), box->close();
+            });
+        };
         game.platform.onPendingEvents = [&] {
             if (game.platform.pendingEventPasses > 1) return;
-            QTimer::singleShot(0, [&] {
-                if (auto* box = QApplication::activeModalWidget()) aboutShown = box->close();
-            });
+            closeTheAboutBox();
             game.form.MnuInfo->trigger();
             game.form.MnuNew->trigger();
         };
         QVERIFY(game.Start({4, 4, 1, false, false, false}));
-        QCOMPARE(std::tuple(game.platform.pendingEventPasses, game.platform.messages.size(), aboutShown),
-                 std::tuple(1, std::size_t(0), false));
+        const QWidget* aboutDuringCommand = aboutOver;
+        closeTheAboutBox();
+        game.form.MnuInfo->trigger();  // returns once the box is closed
+        game.form.MnuHow->trigger();
+        QCOMPARE(std::tuple(game.platform.pendingEventPasses, game.platform.messages.size(), aboutDuringCommand,
+                            aboutOver, game.platform.shellOpens),
+                 std::tuple(1, std::size_t(0), nullptr, &game.form,
+                            Opens{{"Instrucciones.htm", game.dir.path().toStdString()}}));
     }
 
-    // The help page beside the program (its folder without the trailing
-    // separator); the about box modal over the main window.
-    void ayudaOpensTheHelpPageBesideTheProgramAndTheAboutBox() {
-        test::ShownGame game;
-        QVERIFY(game.Show());
-        game.form.MnuHow->trigger();
-        QCOMPARE(
-            game.platform.shellOpens,
-            (std::vector<std::pair<std::string, std::string>>{{"Instrucciones.htm", game.dir.path().toStdString()}}));
-        std::pair<bool, QString> shown;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<FormMorvelin*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            shown = {box->parentWidget() == &game.form, box->findChild<QLabel*>("lblTitulo")->text()};
-            QTest::keyClick(box, Qt::Key_Escape);
+    void aDragWinsAndTheFinishedPictureThenTakesEveryPress() {
+        ShownGame game;
+        QVERIFY(game.Start({2, 1, 1, false, false, false}));
+        GameState& g = game.g;
+        if (g.PieceAt[1] == 1) SwapPieces(g, 1, 2);  // the shuffle may have left it solved
+        game.form.Sync();
+        BoardCanvas* canvas = game.form.Canvas();
+        std::tuple<std::int16_t, Qt::CursorShape> over;  // the drop slot and the pointer before letting go
+        const auto drag = [&](bool cancel) {
+            QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
+            QTest::mouseMove(canvas, game.Middle(2));
+            over = {g.DropSlot, canvas->cursor().shape()};
+            if (cancel) QTest::mouseClick(canvas, Qt::RightButton, {}, game.Middle(2));
+            QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
+        };
+        drag(true);  // a trial that would solve the board, cancelled by the right button
+        QCOMPARE(std::tuple(over, g.PieceAt, game.platform.sounds.size(), game.platform.MessageTexts()),
+                 std::tuple(std::tuple(std::int16_t(2), Qt::BitmapCursor), Board{0, 2, 1}, std::size_t(2), Texts{}));
+        drag(false);
+        // The finished picture lies over the board: presses reach no piece.
+        const std::size_t sounds = game.platform.sounds.size();
+        drag(true);
+        drag(false);
+        QCOMPARE(std::tuple(g.PieceAt, g.fPlaying, g.win.Image2.Visible, canvas->cursor().shape(),
+                            game.platform.sounds.size(), game.platform.MessageTexts(), g.win.Shape1.Visible),
+                 std::tuple(Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
+    }
+
+    // Hands with the fingertip at the hot spot and the far corner clear; over
+    // nothing, a red bar strikes through.
+    void dragPointersAreHandsWithTheHotSpotAtTheFingertip() {
+        for (const Cursor c : {Cursor::DragOverPiece, Cursor::DragOverNothing}) {
+            const QCursor cursor = ToQCursor(c);
+            const QImage picture = cursor.pixmap().toImage();
+            const QColor bar = picture.pixelColor(24, 10);
+            QCOMPARE(std::tuple(cursor.hotSpot(), picture.size(), qAlpha(picture.pixel(3, 1)) > 0,
+                                qAlpha(picture.pixel(30, 30)), bar.alpha() > 0 && bar.red() > 150 && bar.green() < 60),
+                     std::tuple(QPoint(3, 0), QSize(32, 32), true, 0, c == Cursor::DragOverNothing));
+        }
+    }
+
+    // F7 held on the canvas (the system sends release and press again, both
+    // marked as repeats) marks once and pauses the timer. "Configuración",
+    // opened meanwhile, keeps the keys typed in it, but F7 let go there takes
+    // the marks away once it closes. F5 to F8 reach the game from an open menu.
+    void theGamesKeysFromTheCanvasAModalDialogAndAnOpenMenu() {
+        ShownGame game;
+        QVERIFY(game.Start({4, 4, 1, false, false, true}));  // slippery: the timer runs
+        GameState& g = game.g;
+        const auto state = [&] {
+            return std::tuple(g.win.Shape2.size(), g.win.Shape1.Visible, g.win.Image2.Visible, g.fBorders,
+                              game.form.Timer1().isActive());
+        };
+        const std::size_t marks = MisplacedPositions(g).size() + 1;
+        const bool borders = g.fBorders;
+        QTest::keyPress(game.form.Canvas(), Qt::Key_F7);
+        for (int i = 0; i < 6; ++i) {
+            QKeyEvent e(i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(game.form.Canvas(), &e);
+        }
+        const auto held = std::tuple(state(), game.platform.sounds.size());
+        std::tuple<int, decltype(state())> inside;  // the presses the dialog saw, and the game then
+        QTimer::singleShot(0, &game.form, [&] {
+            Form2* dialog = game.form.ConfigurationDialog();
+            if (QTest::qWaitForWindowActive(dialog) && QApplication::activeModalWidget() == dialog) {
+                Spy spy;
+                dialog->focusWidget()->installEventFilter(&spy);
+                for (const Qt::Key key : {Qt::Key_F6, Qt::Key_F8}) QTest::keyPress(dialog->focusWidget(), key);
+                for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F6, Qt::Key_F8})
+                    QTest::keyRelease(dialog->focusWidget(), key);
+                inside = {spy.presses, state()};
+                dialog->focusWidget()->removeEventFilter(&spy);
+            }
+            dialog->done(QDialog::Rejected);
         });
-        game.form.MnuInfo->trigger();  // returns once the box is closed
-        QCOMPARE(shown, std::pair(true, QString("Quilto 1.0")));
+        game.form.MnuConf->trigger();
+        const auto closed = state();
+        QMenu* juego = game.form.menuBar()->actions().at(0)->menu();
+        juego->popup(game.form.mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(juego->isVisible());
+        for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6}) QTest::keyClick(juego, key);
+        for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F8}) QTest::keyPress(juego, key);
+        const auto down = state();
+        for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F8}) QTest::keyRelease(juego, key);
+        juego->close();
+        QCOMPARE(std::tuple(held, inside, closed, down, state()),
+                 std::tuple(std::tuple(std::tuple(marks, false, false, borders, false), std::size_t(1)),
+                            std::tuple(2, std::tuple(marks, false, false, borders, false)),
+                            std::tuple(std::size_t(1), false, false, borders, true),
+                            std::tuple(marks, true, true, !borders, false),
+                            std::tuple(std::size_t(1), true, false, !borders, true)));
     }
 };
 

@@ -22,13 +22,13 @@ struct Fixture {
     W* Get(const char* name) {
         return form.findChild<W*>(QLatin1String(name));
     }
-    QString Text(const char* label) { return Get<QLabel>(label)->text(); }
-    void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
-
-    // Shows the dialog modally and runs `interact` inside it; true when that
-    // hid the dialog, which is otherwise hidden afterwards to go on.
+    // The board size and the number of pieces, as the labels show them.
+    QString Labels() { return Get<QLabel>("Label1")->text() + ' ' + Get<QLabel>("Label3")->text(); }
+    // Shows the dialog modally with these settings and runs `interact` inside it;
+    // true when that hid the dialog, which is otherwise hidden afterwards to go on.
     template <typename F>
-    bool RunModal(F interact) {
+    bool RunModal(const Settings& s, F interact) {
+        g.settings = s;
         bool stayedOpen = false;
         QTimer::singleShot(0, &form, [&] {
             interact();
@@ -42,43 +42,38 @@ struct Fixture {
 class Form2Test : public QObject {
     Q_OBJECT
 private slots:
-    // Tab stops at the selected fit option only; Esc never closes.
+    // Tab stops at the selected fit option only; Esc never closes; the close box cancels.
     void keysBarsAndIdenticalThenTheCloseBoxCancels() {
         Fixture f;
-        f.g.settings = {6, 4, 2, false, false, false};
-        QCOMPARE(f.form.windowTitle(), QString("Configuración"));
-        QVERIFY(f.RunModal([&] {
+        QStringList seen;  // the focus at each Tab, then the labels
+        QVERIFY(f.RunModal({6, 4, 2, false, false, false}, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&f.form));
-            QStringList order;
             for (int i = 0; i < 10; ++i, QTest::keyClick(f.form.focusWidget(), Qt::Key_Tab))
-                order << f.form.focusWidget()->objectName();
-            QCOMPARE(order, QStringList({"Command1", "HScroll1_0", "Check3", "Check1", "Check2", "Option1_1", "Check4",
-                                         "Command2", "HScroll1_1", "Command1"}));
+                seen << f.form.focusWidget()->objectName();
             QTest::keyClick(f.Get("HScroll1_0"), Qt::Key_Right);  // Right moves the thumb right
-            QCOMPARE(f.Text("Label1") + ' ' + f.Text("Label3"), QString("7x4 28"));
-            f.Click("Check3");  // "Idénticos.": both take the smaller
-            QCOMPARE(f.Text("Label1"), QString("4x4"));
+            seen << f.Labels();
+            QTest::mouseClick(f.Get("Check3"), Qt::LeftButton);  // "Idénticos.": both take the smaller
+            seen << f.Labels();
             f.Get<QScrollBar>("HScroll1_1")->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click on the track
-            QCOMPARE(f.Text("Label1") + ' ' + f.Text("Label3"), QString("5x5 25"));
             QTest::keyClick(f.Get("HScroll1_1"), Qt::Key_Escape);
-            QVERIFY(f.form.isVisible());
+            seen << f.Labels() + (f.form.isVisible() ? " open" : " closed");
             f.form.close();
         }));
-        QCOMPARE(std::pair(f.g.settings, f.g.fSkipConfirm), std::pair(Settings{6, 4, 2, false, false, false}, false));
+        QCOMPARE(seen, QStringList({"Command1", "HScroll1_0", "Check3", "Check1", "Check2", "Option1_1", "Check4",
+                                    "Command2", "HScroll1_1", "Command1", "7x4 28", "4x4 16", "5x5 25 open"}));
+        QCOMPARE(std::tuple(f.form.windowTitle(), f.g.settings, f.g.fSkipConfirm),
+                 std::tuple(QString("Configuración"), Settings{6, 4, 2, false, false, false}, false));
     }
 
     // Enter, either key, acts only through a focused button.
     void enterActsOnlyThroughTheFocusedButton() {
-        for (const auto& [name, closes, accepts] : {std::tuple{"Check3", false, false},
-                                                    {"Check1", false, false},
-                                                    {"Option1_1", false, false},
-                                                    {"HScroll1_0", false, false},
-                                                    {"Command1", true, true},
-                                                    {"Command2", true, false}})
+        const std::tuple<const char*, bool, bool> cases[] = {{"Check3", false, false},    {"Check1", false, false},
+                                                             {"Option1_1", false, false}, {"HScroll1_0", false, false},
+                                                             {"Command1", true, true},    {"Command2", true, false}};
+        for (const auto& [name, closes, accepts] : cases)
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
                 Fixture f;
-                f.g.settings = {6, 4, 2, false, false, false};
-                const bool closed = f.RunModal([&] {
+                const bool closed = f.RunModal({6, 4, 2, false, false, false}, [&] {
                     f.Get(name)->setFocus();
                     QTest::keyClick(f.Get(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
                 });
@@ -87,17 +82,17 @@ private slots:
             }
     }
 
+    // Irregular pieces on 6 x 5: refused, and the dialog stays.
     void refusedAcceptShowsWhyAndStaysOpen() {
         Fixture f;
-        f.g.settings = {5, 5, 3, true, false, true};
-        QVERIFY(!f.RunModal([&] {
-            f.Click("Check3");
+        QVERIFY(!f.RunModal({5, 5, 3, true, false, true}, [&] {
+            QTest::mouseClick(f.Get("Check3"), Qt::LeftButton);
             QTest::keyClick(f.Get("HScroll1_0"), Qt::Key_Right);
-            f.Click("Command1");  // irregular pieces on 6 x 5: refused, the dialog stays
+            QTest::mouseClick(f.Get("Command1"), Qt::LeftButton);
         }));
+        QCOMPARE(f.g.settings, (Settings{5, 5, 3, true, false, true}));
         QCOMPARE(f.platform.MessageTexts(),
                  std::vector<std::string>{"Para jugar con piezas irregulares ambas medidas deben ser iguales."});
-        QCOMPARE(f.g.settings, (Settings{5, 5, 3, true, false, true}));
     }
 };
 
