@@ -15,6 +15,9 @@ public:
     // Uniform in [0, 1): the top 53 bits of one draw, so 1.0 never comes up.
     double Next() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 
+    // 64 uniform random bits.
+    std::uint64_t Bits() { return engine_(); }
+
     // A random position from 1 to n: int(rnd * n) + 1.
     int Position(int n) { return static_cast<int>(Next() * n) + 1; }
 

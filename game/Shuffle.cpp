@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "game/Exchange.h"
@@ -31,8 +32,32 @@ void ShuffleFree(GameState& g, ExchangeLog* log) {
     }
 }
 
+// Directions 1..4 of the sliding walk, equally likely, two bits of the
+// generator apiece.
+class Directions {
+public:
+    explicit Directions(Random& rng) : rng_(rng) {}
+    int Next() {
+        if (left_ == 0) {
+            bits_ = rng_.Bits();
+            left_ = 32;
+        }
+        const int d = static_cast<int>(bits_ & 3) + 1;
+        bits_ >>= 2;
+        --left_;
+        return d;
+    }
+
+private:
+    Random& rng_;
+    std::uint64_t bits_ = 0;
+    int left_ = 0;
+};
+
 // The empty slot starts at the last position and wanders, one legal slide
-// at a time, in directions drawn until one is possible.
+// at a time, in directions drawn until one is possible. The walk runs on the
+// board's pictures and pieces held side by side, and every slide is the
+// exchange SwapPieces makes; the elements get their pictures at the end.
 void ShuffleRegularSlide(GameState& g, ExchangeLog* log) {
     const int count = g.PieceCount;
     const int columns = g.settings.Columns;
@@ -46,23 +71,46 @@ void ShuffleRegularSlide(GameState& g, ExchangeLog* log) {
     // Where the slot goes in each direction from each position (0: nowhere):
     // 1 the piece above moves down, 2 the piece to the right moves left,
     // 3 the piece below moves up, 4 the piece to the left moves right.
-    std::vector<std::array<int, 4>> moves(static_cast<std::size_t>(count) + 1);
-    for (int p = 1; p <= count; ++p)
-        moves[static_cast<std::size_t>(p)] = {p > columns ? p - columns : 0, p % columns != 0 && p < count ? p + 1 : 0,
-                                              p <= count - columns ? p + columns : 0,
-                                              (p - 1) % columns != 0 ? p - 1 : 0};
+    struct Slot {
+        std::array<std::int16_t, 5> to;  // [d] for d = 1..4
+        std::int16_t piece;
+        PictureHandle picture;
+    };
+    std::vector<Slot> board(static_cast<std::size_t>(count) + 1);
+    for (int p = 1; p <= count; ++p) {
+        const auto at = [](int q) { return static_cast<std::int16_t>(q); };
+        board[static_cast<std::size_t>(p)] = {
+            {0, at(p > columns ? p - columns : 0), at(p % columns != 0 && p < count ? p + 1 : 0),
+             at(p <= count - columns ? p + columns : 0), at((p - 1) % columns != 0 ? p - 1 : 0)},
+            g.PieceAt[static_cast<std::size_t>(p)],
+            g.win.Piece(p).Picture};
+    }
 
+    Directions directions(g.rng);
     const std::int64_t steps = WalkSteps(count, 1.7);
+    if (log) log->reserve(log->size() + static_cast<std::size_t>(steps));
+    PictureHandle moved = g.win.Puente.Picture;
     for (std::int64_t k = 1; k <= steps; ++k) {
+        Slot& empty = board[static_cast<std::size_t>(e)];
         // An impossible direction is simply drawn again.
         int target;
         do {
-            target = moves[static_cast<std::size_t>(e)][static_cast<std::size_t>(g.rng.Position(4) - 1)];
+            target = empty.to[static_cast<std::size_t>(directions.Next())];
         } while (target == 0);
-        Exchange(g, target, e, log);
+        Slot& from = board[static_cast<std::size_t>(target)];
+        moved = from.picture;
+        std::swap(from.picture, empty.picture);
+        std::swap(from.piece, empty.piece);
+        if (log) log->emplace_back(static_cast<std::int16_t>(target), static_cast<std::int16_t>(e));
         e = target;
-        g.EmptySlot = static_cast<std::int16_t>(e);
     }
+    for (int p = 1; p <= count; ++p) {
+        const Slot& s = board[static_cast<std::size_t>(p)];
+        g.PieceAt[static_cast<std::size_t>(p)] = s.piece;
+        g.win.Piece(p).Picture = s.picture;
+    }
+    g.win.Puente.Picture = moved;
+    g.EmptySlot = static_cast<std::int16_t>(e);
 }
 
 // The empty slot starts on the piece the layout left over the bottom-right
