@@ -110,8 +110,10 @@ QRegion BoardCanvas::Sync() {
 void BoardCanvas::PaintPicture(QPainter& p, const Element& e, const QRectF& r) const {
     if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size()) {
         const PixelRect& src = g_.pictures[e.Picture];
-        const QImage& image = pictures_(src.source);
-        if (!image.isNull()) p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
+        if (!scaled_.Draw(p, r, src)) {
+            const QImage& image = pictures_(src.source);
+            if (!image.isNull()) p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
+        }
     }
     if (e.Border) {
         // One device pixel wide, inside the box on every side.
@@ -155,6 +157,7 @@ void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    scaled_.Update(g_, pictures_, p.device()->devicePixelRatioF());
     p.fillRect(event->rect(), palette().window());
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // The region, not its bounding rectangle: two changes far apart must not
@@ -165,6 +168,11 @@ void BoardCanvas::paintEvent(QPaintEvent* event) {
         if (!area.intersects(PaintedArea(*e).toAlignedRect())) continue;
         PaintElement(p, *e);
     }
+}
+
+void BoardCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scaled_.Reserve(size() * devicePixelRatioF());
 }
 
 void BoardCanvas::mousePressEvent(QMouseEvent* event) {

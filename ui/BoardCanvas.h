@@ -1,8 +1,9 @@
 #pragma once
 // The board canvas: one widget that paints every element of the main window
 // in z-order from the one loaded picture. Pieces are source rectangles of
-// that picture stretched to their boxes; no pixels are copied per piece. It
-// reports the pointer in window units and leaves the rules to its owner.
+// that picture stretched to their boxes, drawn from one copy of the board's
+// part of it scaled to the screen; no pixels are copied per piece. It reports
+// the pointer in window units and leaves the rules to its owner.
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "ui/ScaledBoardPicture.h"
 
 namespace quilto {
 
@@ -41,6 +43,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -66,6 +69,7 @@ private:
     const GameState& g_;
     PictureLookup pictures_;
     std::vector<Seen> seen_;
+    ScaledBoardPicture scaled_;
 };
 
 }  // namespace quilto
