@@ -13,11 +13,39 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "platform/PictureFile.h"
+#ifdef QUILTO_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace quilto {
+namespace {
 
-QtPlatform::QtPlatform(qint64 maxPixels) : maxPixels_(maxPixels) {
+// The wait pointer over the program's windows for as long as it lives. It is
+// sent to the display at once: the work it covers keeps the window from
+// processing events (and from repainting) until it is done.
+class BusyPointer {
+public:
+    BusyPointer() : shown_(qGuiApp != nullptr) {
+        if (!shown_) return;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+#ifdef QUILTO_HAVE_XCB
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            if (xcb_connection_t* display = x11->connection()) xcb_flush(display);
+#endif
+    }
+    ~BusyPointer() {
+        if (shown_) QGuiApplication::restoreOverrideCursor();
+    }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    bool shown_;
+};
+
+}  // namespace
+
+QtPlatform::QtPlatform(qint64 maxPixels, PictureReader read) : maxPixels_(maxPixels), read_(std::move(read)) {
     clock_.start();
 }
 
@@ -78,7 +106,11 @@ std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
 }
 
 LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
-    PictureFile file = ReadPictureFile(QString::fromStdString(path), maxPixels_);
+    PictureFile file;
+    {
+        const BusyPointer busy;
+        file = read_(QString::fromStdString(path), maxPixels_);
+    }
     if (file.status != LoadStatus::Ok) return {file.status, kNoPictureId, 0, 0};
     const PictureId id = nextId_++;
     const LoadedPicture loaded{LoadStatus::Ok, id, file.image.width(), file.image.height()};

@@ -10,6 +10,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 
 class QApplication;
@@ -19,8 +20,10 @@ namespace quilto {
 
 class QtPlatform : public Platform {
 public:
-    // Pictures of more than maxPixels pixels are refused.
-    explicit QtPlatform(qint64 maxPixels = kMaxPixels);
+    using PictureReader = std::function<PictureFile(const QString& path, qint64 maxPixels)>;
+
+    // Pictures of more than maxPixels pixels are refused; read decodes them.
+    explicit QtPlatform(qint64 maxPixels = kMaxPixels, PictureReader read = ReadPictureFile);
     ~QtPlatform() override;
 
     // Dialogs and message boxes are centred on this window.
@@ -57,6 +60,7 @@ private:
     std::unordered_map<PictureId, QImage> pictures_;
     PictureId nextId_ = 1;
     qint64 maxPixels_;
+    PictureReader read_;
     QElapsedTimer clock_;
     std::function<void()> beforeEvents_;
 };

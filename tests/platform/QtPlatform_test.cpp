@@ -153,6 +153,20 @@ private slots:
                  std::tuple(true, true, QSize(3, 2)));
     }
 
+    void showsTheWaitPointerWhileDecoding() {
+        QList<Qt::CursorShape> during;
+        QtPlatform platform(QtPlatform::kMaxPixels, [&](const QString&, qint64) -> PictureFile {
+            const QCursor* shown = QGuiApplication::overrideCursor();
+            during << (shown ? shown->shape() : Qt::ArrowCursor);
+            if (during.size() == 2) throw std::runtime_error("unreadable");
+            return {};
+        });
+        QCOMPARE(platform.LoadPicture("refused.png").status, LoadStatus::Failed);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, platform.LoadPicture("failing.png"));
+        QCOMPARE(during, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // gone after either
+    }
+
     void standardButtonsReadSpanish() {
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
         QStringList texts;
