@@ -15,11 +15,20 @@
 #include "BenchGame.h"
 #include "PaintedGame.h"
 #include "game/GameMenu.h"
+#include "platform/QtPlatform.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 
 namespace quilto {
 namespace {
+
+// The settings file is saved as the program saves it, to the disk.
+struct SavingPlatform : bench::ClockedPlatform {
+    QtPlatform qt;
+    bool WriteFileAtomically(const std::string& path, const std::string& bytes) override {
+        return qt.WriteFileAtomically(path, bytes);
+    }
+};
 
 // Notes when the canvas has been painted.
 struct PaintWatch : QObject {
@@ -32,7 +41,7 @@ struct PaintWatch : QObject {
 
 void ReturnToBoard(benchmark::State& state, Settings s) {
     bench::App();
-    bench::ClockedPlatform fake;
+    SavingPlatform fake;
     test::TempDir dir;
     GameState g(fake);
     Form1 form(g, dir.AsAppDir(), [](PictureId) -> const QImage& { return bench::BigPicture(); });
