@@ -13,10 +13,6 @@
 #include <QTranslator>
 #include <QUrl>
 
-#ifdef QUILTO_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
-
 namespace quilto {
 namespace {
 
@@ -28,10 +24,7 @@ public:
     BusyPointer() : shown_(qGuiApp != nullptr) {
         if (!shown_) return;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-#ifdef QUILTO_HAVE_XCB
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            if (xcb_connection_t* display = x11->connection()) xcb_flush(display);
-#endif
+        QGuiApplication::sync();  // the display has the new pointer before the work starts
     }
     ~BusyPointer() {
         if (shown_) QGuiApplication::restoreOverrideCursor();
