@@ -5,7 +5,6 @@
 // sets how many games are played.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <iostream>
@@ -13,7 +12,6 @@
 #include <set>
 #include <sstream>
 
-#include "game/Completion.h"
 #include "game/ConfigDialog.h"
 #include "game/GameMenu.h"
 #include "game/KeyboardAids.h"
@@ -26,24 +24,24 @@
 namespace quilto::test {
 namespace {
 
-long EnvNumber(const char* name, long fallback) {
+long Env(const char* name, long fallback) {
     const char* v = std::getenv(name);
     return v && *v ? std::strtol(v, nullptr, 10) : fallback;
 }
 
-enum class Kind { Load, New, Conf, Resize, Press, Move, Release, Tick, KeyDown, KeyUp };
+enum class Kind { Menu, Press, Move, Release, Tick, KeyDown, KeyUp };
 struct Event {
     Kind kind;
-    int code = 0;        // button, key, or window state
-    float x = 0, y = 0;  // pointer, or outer size
+    int code = 0;        // menu item, button or key
+    float x = 0, y = 0;  // pointer
 };
 std::string Describe(const Event& e) {
-    static const char* const names[] = {"MnuLoad_Click", "MnuNew_Click", "MnuConf_Click", "resize",   "press",
-                                        "move",          "release",      "Timer1_Timer",  "key down", "key up"};
+    static const char* const names[] = {"menu", "press", "move", "release", "tick", "key down", "key up"};
     std::ostringstream os;
-    os << names[static_cast<int>(e.kind)] << " " << e.code << " (" << e.x << ", " << e.y << ")";
+    os << names[int(e.kind)] << " " << e.code << " (" << e.x << ", " << e.y << ")";
     return os.str();
 }
+void (*const kMenu[])(GameState&) = {MnuLoad_Click, MnuNew_Click, MnuConf_Click};
 
 // From ordinary pictures to ones too small to cut into many pieces; screens in pixels.
 const std::map<std::string, std::pair<int, int>> kPictures = {
@@ -56,8 +54,8 @@ const std::pair<int, int> kScreens[] = {{640, 480},   {800, 250},   {1024, 768},
 using Board = std::vector<std::int16_t>;  // PieceAt[0..PieceCount]; empty without a board
 std::vector<int> Home(const Board& b) {
     std::vector<int> home;
-    for (std::size_t p = 1; p < b.size(); ++p)
-        if (b[p] == static_cast<int>(p)) home.push_back(static_cast<int>(p));
+    for (int p = 1; p < int(b.size()); ++p)
+        if (b[std::size_t(p)] == p) home.push_back(p);
     return home;
 }
 bool Solved(const Board& b) {
@@ -73,6 +71,8 @@ std::string Summary(const Stats& s) {
 }
 
 class RandomGame {
+    using enum Kind;
+
 public:
     RandomGame(std::uint64_t seed, Stats& stats) : seed_(seed), dice_(seed), stats_(stats) {
         fake_.pictures = kPictures;
@@ -89,46 +89,38 @@ public:
 
     // "" when every rule held through `events` events, else what broke and how to replay it.
     std::string Play(long events, Watchdog& watchdog) {
-        const bool trace = std::getenv("QUILTO_RANDOM_PLAY_TRACE") != nullptr;
         for (long i = 0; i < events;) {
             const Event e = NextEvent();
-            const std::string what = std::to_string(i) + ": " + Describe(e);
+            const std::string what =
+                "seed " + std::to_string(seed_) + ", event " + std::to_string(i) + ": " + Describe(e);
             for (int n = 0; n < 3; ++n) fake_.chosenFiles.push_back(ChosenFile());
-            watchdog.Arm("seed " + std::to_string(seed_) + ", event " + what);
+            watchdog.Arm(what);
             const bool played = Step(e);
             watchdog.Disarm();
             fake_.chosenFiles.clear();
             if (!played) continue;
-            if (trace) std::cerr << what << " | playing " << g_.fPlaying << " empty " << g_.EmptySlot << "\n";
-            if (!faults_.empty()) {
-                std::ostringstream os;
-                os << "seed " << seed_ << ", event " << what << ":\n";
-                for (const auto& f : faults_) os << "  " << f << "\n";
-                os << "replay with QUILTO_RANDOM_PLAY_SEED=" << seed_ << " QUILTO_RANDOM_PLAY_EVENTS=" << i + 1
-                   << " QUILTO_RANDOM_PLAY_TRACE=1";
-                return os.str();
-            }
+            if (std::getenv("QUILTO_RANDOM_PLAY_TRACE")) std::cerr << what << " | empty " << g_.EmptySlot << "\n";
+            if (!faults_.str().empty())
+                return what + ":\n" + faults_.str() + "replay with QUILTO_RANDOM_PLAY_SEED=" + std::to_string(seed_) +
+                       " QUILTO_RANDOM_PLAY_EVENTS=" + std::to_string(i + 1) + " QUILTO_RANDOM_PLAY_TRACE=1";
             ++i;
         }
         return {};
     }
 
 private:
-    int Roll(int n) { return static_cast<int>(dice_() % static_cast<std::uint64_t>(n)); }
+    int Roll(int n) { return int(dice_() % std::uint64_t(n)); }
     bool Chance(int percent) { return Roll(100) < percent; }
-    float Within(float lo, float hi) { return lo + (hi - lo) * float(Roll(1 << 20)) / (1 << 20); }
+    float Within(float lo, float size) { return lo + size * float(Roll(1 << 20)) / (1 << 20); }
     int Side() { return Chance(75) ? 1 + Roll(8) : Chance(80) ? 9 + Roll(12) : 21 + Roll(45); }
     template <class... Parts>
     void Fault(const Parts&... parts) {
-        std::ostringstream os;
-        (os << ... << parts);
-        faults_.push_back(os.str());
+        ((faults_ << "  ") << ... << parts) << "\n";
     }
     Board Now() const {
-        const auto n = static_cast<std::size_t>(std::max<int>(g_.PieceCount, 0));
+        const auto n = std::size_t(std::max<int>(g_.PieceCount, 0));
         return n && g_.PieceAt.size() > n ? Board(g_.PieceAt.begin(), g_.PieceAt.begin() + long(n) + 1) : Board{};
     }
-    const Box& BoxOf(int p) const { return g_.win.Piece(p).box; }
     bool Played(std::size_t from, const char* cue) const {
         return std::any_of(fake_.sounds.begin() + long(from), fake_.sounds.end(),
                            [&](const std::string& s) { return s.ends_with(cue); });
@@ -139,7 +131,7 @@ private:
         static const char* const values[] = {"-3", "0", "1", "2", "3", "4", "5", "7", "12", "65", "66", "32767", "x"};
         std::string text;
         for (int i = 0; i < 6; ++i) text += std::string("label\r\n") + values[Roll(i < 3 ? 13 : 4)] + "\r\n";
-        if (Chance(10)) text.resize(static_cast<std::size_t>(Roll(static_cast<int>(text.size()))));
+        if (Chance(10)) text.resize(std::size_t(Roll(int(text.size()))));
         if (Chance(80)) std::ofstream(dir_.File(kSettingsFileName), std::ios::binary) << text;
     }
     std::string ChosenFile() {
@@ -150,28 +142,17 @@ private:
     // The dialog's controls set at random, mostly to a combination the rules accept.
     void EditDialog() {
         ConfigDialog& d = dialog_;
-        if (Chance(60)) {
-            const int mode = Roll(4);
-            const bool irregular = mode % 2, slide = mode >= 2;
-            int c = Side(), r = Side();
-            if (irregular) c = r = std::max(c, 3);
-            if (slide) c = std::max(c, 2), r = std::max(r, 2);
-            d.SetCheck3(false);
-            d.SetHScroll1(0, c == 1 && r == 1 ? 2 : c);
-            d.SetHScroll1(1, r);
-            d.SetCheck3(c == r && Chance(50));
-            d.SetCheck1(irregular);
-            d.SetCheck2(slide);
-            d.SetCheck4(!slide && Chance(40));
-            d.SetOption1(Roll(4));
-            return;
-        }
-        const std::function<void()> edits[] = {
-            [&] { d.SetHScroll1(0, Side()); },  [&] { d.SetHScroll1(1, Chance(10) ? Roll(80) - 5 : Side()); },
-            [&] { d.SetCheck1(Chance(50)); },   [&] { d.SetCheck2(Chance(50)); },
-            [&] { d.SetCheck3(Chance(50)); },   [&] { d.SetCheck4(Chance(50)); },
-            [&] { d.SetOption1(Roll(6) - 1); }, [&] { d.HScroll1_Scroll(Roll(2)); }};
-        for (int n = 1 + Roll(6); n > 0; --n) edits[Roll(8)]();
+        const bool legal = Chance(60), irregular = Chance(50), slide = Chance(50);
+        int c = Side(), r = legal || Chance(80) ? Side() : Roll(80) - 5;
+        if (legal && irregular) c = r = std::max(c, 3);
+        if (legal && slide) c = std::max(c, 2), r = std::max(r, 2);
+        d.SetCheck3(false);
+        d.SetHScroll1(0, legal && c == 1 && r == 1 ? 2 : c);
+        d.SetHScroll1(1, r);
+        d.SetCheck3(legal ? c == r && Chance(50) : Chance(30));
+        d.SetCheck1(irregular), d.SetCheck2(slide), d.SetCheck4((!legal || !slide) && Chance(40));
+        d.SetOption1(legal ? Roll(4) : Roll(6) - 1);
+        if (Chance(10)) d.HScroll1_Scroll(Roll(2));
     }
     void ShowConfiguration() {
         modal_ = true;
@@ -185,66 +166,55 @@ private:
     }
     void OnMessage(const ShownMessage& m) {
         modal_ = true;
-        if (m.text == "Lo has logrado!") {
-            ++announced_;
-            if (!Solved(Now())) Fault("\"Lo has logrado!\" on a board that is not solved");
-        } else if (m.icon == MsgIcon::Exclamation && m.text != "Archivo no válido." &&
-                   m.text != "Primero debes cargar una imagen") {
-            ++stats_["refusals"];
-        }
+        announced_ += m.text == "Lo has logrado!";
+        if (m.text == "Lo has logrado!" && !Solved(Now())) Fault("\"Lo has logrado!\" on a board that is not solved");
+        stats_["refusals"] += m.icon == MsgIcon::Exclamation && m.text != "Archivo no válido." &&
+                              m.text != "Primero debes cargar una imagen";
         if (m.buttons == MsgButtons::OkCancel) fake_.answers.push_front(Chance(50) ? MsgResult::Ok : MsgResult::Cancel);
     }
 
     // In pieces, on their edges, on the frame, bar and caption, off the window, far away.
     std::pair<float, float> Point() {
-        const int pieces = static_cast<int>(g_.win.Image1.size()) - 1;
-        const Box b = pieces > 0 && Chance(50) ? BoxOf(1 + Roll(pieces))
+        const int pieces = int(g_.win.Image1.size()) - 1;
+        const Box b = pieces > 0 && Chance(50) ? g_.win.Piece(1 + Roll(pieces)).box
                       : Chance(60)             ? g_.win.Label1.box
-                      : Chance(50)             ? g_.win.Label4.box
-                                               : g_.win.Label3.box;
+                                               : (Chance(50) ? g_.win.Label4 : g_.win.Label3).box;
         static const float far[] = {-1e9f, 1e9f, 3e38f, -4000, 32767.5f, 60000};
-        switch (Roll(8)) {
-            case 0:
-                return {far[Roll(6)], far[Roll(6)]};
-            case 1:
-                return {b.Left + b.Width * float(Roll(2)), b.Top + b.Height * float(Roll(2))};
-            case 2:
-                return {b.Left + b.Width / 2, b.Top + b.Height / 2};
-            default:
-                return {Within(b.Left, b.Left + b.Width), Within(b.Top, b.Top + b.Height)};
-        }
+        const int r = Roll(8);
+        if (r == 0) return {far[Roll(6)], far[Roll(6)]};
+        if (r == 1) return {b.Left + b.Width * float(Roll(2)), b.Top + b.Height * float(Roll(2))};
+        return r == 2 ? std::pair(b.Left + b.Width / 2, b.Top + b.Height / 2)
+                      : std::pair(Within(b.Left, b.Width), Within(b.Top, b.Height));
     }
     std::pair<float, float> Centre(int p) const {
-        return {BoxOf(p).Left + BoxOf(p).Width / 2, BoxOf(p).Top + BoxOf(p).Height / 2};
+        const Box& b = g_.win.Piece(p).box;
+        return {b.Left + b.Width / 2, b.Top + b.Height / 2};
     }
 
     // Mostly a misplaced piece taken home (or a click in line with the empty
     // slot); sometimes any button anywhere, with another button joining in.
     void PlanMove() {
         const Board b = Now();
+        const int c = std::max<int>(g_.settings.Columns, 1), e = g_.EmptySlot - 1;
         std::vector<int> useful;
-        for (int p = 1; p < int(b.size()); ++p) {
-            const int c = std::max<int>(g_.settings.Columns, 1), e = g_.EmptySlot;
-            const bool inLine = g_.settings.fIrregular || (p - 1) % c == (e - 1) % c || (p - 1) / c == (e - 1) / c;
-            if (g_.settings.fSlide ? inLine : b[std::size_t(p)] != p) useful.push_back(p);
-        }
+        for (int p = 1; p < int(b.size()); ++p)
+            if (g_.settings.fSlide ? g_.settings.fIrregular || (p - 1) % c == e % c || (p - 1) / c == e / c
+                                   : b[std::size_t(p)] != p)
+                useful.push_back(p);
         auto from = Point(), to = Point();
         int button = Chance(80) ? kLeftButton : 1 << Roll(3);
         if (!useful.empty() && Chance(75)) {
             const int p = useful[std::size_t(Roll(int(useful.size())))];
-            from = Centre(p);
-            to = g_.settings.fSlide ? from : Centre(b[std::size_t(p)]);
-            button = kLeftButton;
+            from = Centre(p), to = g_.settings.fSlide ? from : Centre(b[std::size_t(p)]), button = kLeftButton;
         }
-        plan_.push_back({Kind::Press, button, from.first, from.second});
-        for (int n = Roll(3); n > 0; --n) plan_.push_back({Kind::Move, 0, Point().first, Point().second});
-        plan_.push_back({Kind::Move, 0, to.first, to.second});
+        plan_.push_back({Press, button, from.first, from.second});
+        for (int n = Roll(3); n > 0; --n) plan_.push_back({Move, 0, Point().first, Point().second});
+        plan_.push_back({Move, 0, to.first, to.second});
         if (Chance(15)) {
             const int other = Chance(50) ? kRightButton : kMiddleButton;
-            plan_.push_back({Kind::Press, other, to.first, to.second});
-            plan_.push_back({Kind::Release, other, to.first, to.second});
+            plan_.insert(plan_.end(), {{Press, other, to.first, to.second}, {Release, other, to.first, to.second}});
         }
-        plan_.push_back({Kind::Release, button, to.first, to.second});
+        plan_.push_back({Release, button, to.first, to.second});
     }
     Event NextEvent() {
         if (!plan_.empty() && Chance(80)) {
@@ -252,50 +222,42 @@ private:
             plan_.pop_front();
             return e;
         }
-        const bool board = g_.PieceCount > 0;
         const int r = Roll(100);
-        if (r < (board ? 3 : 12)) return {Kind::Load};
-        if (r < (board ? 6 : 20)) return {Kind::New};
-        if (r < (board ? 9 : 26)) return {Kind::Conf};
-        if (r < 10) return {Kind::Resize, Roll(3), float(Roll(60000)), float(Roll(40000))};
+        if (r < (g_.PieceCount > 0 ? 9 : 26)) return {Menu, Roll(3)};
         if (r < 40) {
             PlanMove();
         } else if (r < 52) {  // a key held, perhaps repeating, perhaps through a move
             const int key = kKeyF5 + Roll(4);
-            for (int n = 1 + Roll(3); n > 0; --n) plan_.push_back({Kind::KeyDown, key});
+            for (int n = 1 + Roll(3); n > 0; --n) plan_.push_back({KeyDown, key});
             if (Chance(40)) PlanMove();
-            plan_.push_back({Kind::KeyUp, key});
+            plan_.push_back({KeyUp, key});
         } else if (r < 70 && g_.win.Timer1.Enabled) {
-            for (int n = Roll(30); n > 0; --n) plan_.push_back({Kind::Tick});
-            return {Kind::Tick};
+            plan_.insert(plan_.end(), std::size_t(Roll(30)), Event{Tick});
+            return {Tick};
         } else {
             const auto [x, y] = Point();
-            return r < 78   ? Event{Kind::Press, 1 << Roll(3), x, y}
-                   : r < 86 ? Event{Kind::Release, 1 << Roll(3), x, y}
-                   : r < 92 ? Event{Kind::KeyUp, kKeyF5 + Roll(4)}
-                            : Event{Kind::Move, 0, x, y};
+            return r < 78   ? Event{Press, 1 << Roll(3), x, y}
+                   : r < 86 ? Event{Release, 1 << Roll(3), x, y}
+                   : r < 92 ? Event{KeyUp, kKeyF5 + Roll(4)}
+                            : Event{Move, 0, x, y};
         }
         return NextEvent();
     }
 
     // Plays e and checks it; false when e cannot happen now (nothing was done).
     bool Step(const Event& e) {
+        const Kind k = e.kind;
+        if ((k == Press && (buttons_ & e.code)) || (k == Release && !(buttons_ & e.code)) ||
+            (k == Tick && !g_.win.Timer1.Enabled))
+            return false;
         const Board before = Now();
         const bool wasDragging = g_.fDragging, wasPlaying = g_.fPlaying;
         const std::size_t sounds = fake_.sounds.size();
         bool check = false, mayChange = false;
         announced_ = dialogsThisEvent_ = 0;
         modal_ = false;
-        const Kind k = e.kind;
-        if (k == Kind::Load) MnuLoad_Click(g_);
-        if (k == Kind::New) MnuNew_Click(g_);
-        if (k == Kind::Conf) MnuConf_Click(g_);
-        if (k == Kind::Resize && Form_Resize(g_, WindowState(e.code), e.x, e.y) != (e.code == int(WindowState::Normal)))
-            Fault("only a normal window is put back to maximized");
-        if ((k == Kind::Press && (buttons_ & e.code)) || (k == Kind::Release && !(buttons_ & e.code)) ||
-            (k == Kind::Tick && !g_.win.Timer1.Enabled))
-            return false;
-        if (k == Kind::Press) {
+        if (k == Menu) kMenu[e.code](g_);
+        if (k == Press) {
             router_.Press(g_, e.code, buttons_ != 0, e.x, e.y);
             buttons_ |= e.code;
             if (e.code == kLeftButton && g_.fDragging && g_.DropSlot == 0) dragStart_ = before, may1_ = true;
@@ -304,28 +266,27 @@ private:
                 ++stats_["cancelled drags"];
                 if (Now() != dragStart_) Fault("a cancelled drag leaves its trial exchange");
             }
-        } else if (k == Kind::Move) {
+        } else if (k == Move) {
             router_.Move(g_, e.x, e.y);
             mayChange = wasDragging && wasPlaying;
             may5_ = may5_ || mayChange;
-        } else if (k == Kind::Release) {
+        } else if (k == Release) {
             buttons_ &= ~e.code;
             router_.Release(g_, e.code, e.x, e.y);
             if (Played(sounds, Sound::Marca)) check = mayChange = true, may1_ = may3_ = may5_ = false;
             stats_["slides"] += Played(sounds, Sound::Desplaza);
-        } else if (k == Kind::Tick) {
+        } else if (k == Tick) {
             Timer1_Timer(g_);
             if (g_.settings.fSlippery && g_.win.Label4.box.Width == 0) {  // a full bar
-                check = mayChange = true;
-                may1_ = may3_ = false;
+                check = mayChange = true, may1_ = may3_ = false;
                 stats_["slippery moves"] += g_.fPlaying;
                 if (g_.fPlaying && Home(Now()) != Home(before)) Fault("a slippery move changes the pieces at home");
             }
-        } else if (k == Kind::KeyDown) {
+        } else if (k == KeyDown) {
             keys_.insert(e.code);
             Form_KeyDown(g_, e.code);
             if (e.code == kKeyF6) may1_ = may3_ = true;
-        } else if (k == Kind::KeyUp) {
+        } else if (k == KeyUp) {
             keys_.erase(e.code);
             Form_KeyUp(g_, e.code);
         }
@@ -338,8 +299,8 @@ private:
         else if (!mayChange && Now() != before)
             Fault(Describe(e), " changed the board");
         // The win comes exactly at the completion check that finds the board solved.
-        if (announced_ != (check && Solved(Now()) ? 1 : 0))
-            Fault("\"Lo has logrado!\" shown ", announced_, " times; completion check ", check, ", board solved ",
+        if (announced_ != (check && Solved(Now())))
+            Fault("\"Lo has logrado!\" shown ", announced_, " times; completion check ", check, ", solved ",
                   Solved(Now()));
         CheckRules();
         return true;
@@ -349,14 +310,14 @@ private:
         serial_ = g_.BoardSerial;
         may1_ = may3_ = may5_ = false;
         dragStart_.clear();
-        boardSettings_ = g_.settings;
+        slide_ = g_.settings.fSlide;
         pictureOf_.assign(std::size_t(std::max<int>(g_.PieceCount, 0)) + 1, kEmptyPicture);
         if (Now().empty()) return;
         ++stats_["boards"];
         for (int p = 1; p <= g_.PieceCount; ++p)
             pictureOf_[std::size_t(g_.PieceAt[std::size_t(p)])] = g_.win.Piece(p).Picture;
         if (g_.win.Image2.Visible || g_.win.Label4.Visible != g_.settings.fSlippery)
-            Fault("a new board starts with the finished picture ", g_.win.Image2.Visible, " and the bar ",
+            Fault("a new board starts with the finished picture ", g_.win.Image2.Visible, ", the bar ",
                   g_.win.Label4.Visible);
     }
 
@@ -364,28 +325,24 @@ private:
         const Window& w = g_.win;
         const Board b = Now();
         const std::size_t marks = w.Shape2.size() - 1;
-        const bool f7 = keys_.count(kKeyF7), f8 = keys_.count(kKeyF8);
+        const bool f7 = keys_.count(kKeyF7), f8 = keys_.count(kKeyF8), slippery = g_.fPlaying && g_.settings.fSlippery;
         if (g_.fSkipConfirm) Fault("fSkipConfirm left set");
         if (w.Label3.Visible) Fault("the busy caption is left on the screen");
-        if (w.Label4.Visible && !(g_.fPlaying && g_.settings.fSlippery))
-            Fault("the slippery bar is left on the screen");
+        if (w.Label4.Visible && !slippery) Fault("the slippery bar is left on the screen");
         if (w.Timer1.Enabled && (!g_.fPlaying || marks > 0 || w.Image2.Visible))
             Fault("the slippery pieces move with ", marks, " marks, the finished picture ", w.Image2.Visible);
-        if (g_.fPlaying && g_.settings.fSlippery && !f7 && !f8 && !(w.Timer1.Enabled && w.Label4.Visible))
+        if (slippery && !f7 && !f8 && !(w.Timer1.Enabled && w.Label4.Visible))
             Fault("slippery pieces in play stand still, or without their bar");
         if ((w.Shape1.Visible && !may1_) || (w.Shape3.Visible && !may3_) || (w.Shape5.Visible && !may5_))
-            Fault("a frame or the hint dot is left on the screen: ", w.Shape1.Visible, w.Shape3.Visible,
-                  w.Shape5.Visible);
+            Fault("frame, dot, drop frame left on the screen: ", w.Shape1.Visible, w.Shape3.Visible, w.Shape5.Visible);
         if (marks > 0 && !(f7 && g_.fKeyMoving)) Fault(marks, " F7 marks left on the screen");
         if (g_.fPlaying && w.Image2.Visible && !f8) Fault("the finished picture covers a game in play");
         const std::set<PictureId> released(fake_.released.begin(), fake_.released.end());
         if (released.size() != fake_.released.size() || released.count(g_.PicClip1.id()) ||
             released.count(g_.BoardPicture.id()))
             Fault("a picture in use was released, or one twice");
-        if (b.empty()) {
-            if (w.Image1.size() != 1 || g_.fPlaying) Fault("no board, yet pieces or a game in play");
-            return;
-        }
+        if (b.empty() && (w.Image1.size() != 1 || g_.fPlaying)) Fault("no board, yet pieces or a game in play");
+        if (b.empty()) return;
         if (SortedPieces(g_) != Identity(g_.PieceCount)) return Fault("PieceAt is no permutation of 1..PieceCount");
         int empties = 0;
         for (int p = 1; p <= g_.PieceCount; ++p) {
@@ -395,12 +352,12 @@ private:
             if (el.Picture == kEmptyPicture && (++empties, p != g_.EmptySlot))
                 Fault("the empty picture is at ", p, ", EmptySlot is ", g_.EmptySlot);
         }
-        if (empties != boardSettings_.fSlide) Fault(empties, " empty pictures, sliding ", boardSettings_.fSlide);
+        if (empties != slide_) Fault(empties, " empty pictures, sliding ", slide_);
         if (!g_.fPlaying && !(Solved(b) && w.Image2.Visible)) Fault("a game over on a board not solved");
-        if (!g_.fDragging) return;
-        Board expected = dragStart_;
-        if (g_.DropSlot) std::swap(expected.at(std::size_t(g_.DragSlot)), expected.at(std::size_t(g_.DropSlot)));
-        if (b != expected) Fault("the board during a drag is not its start with the trial exchange");
+        Board trial = dragStart_;
+        if (g_.fDragging && g_.DropSlot)
+            std::swap(trial.at(std::size_t(g_.DragSlot)), trial.at(std::size_t(g_.DropSlot)));
+        if (g_.fDragging && b != trial) Fault("the board during a drag is not its start with the trial exchange");
     }
 
     std::uint64_t seed_;
@@ -414,39 +371,33 @@ private:
     int buttons_ = 0, announced_ = 0, dialogsThisEvent_ = 0;
     std::set<int> keys_;
     std::deque<Event> plan_;
-    bool modal_ = false, may1_ = false, may3_ = false, may5_ = false;
+    bool modal_ = false, may1_ = false, may3_ = false, may5_ = false, slide_ = false;
     std::uint32_t serial_ = 0;
     Board dragStart_;
-    Settings boardSettings_;
     std::vector<PictureHandle> pictureOf_;  // [piece] the picture it was cut with
-    std::vector<std::string> faults_;
+    std::ostringstream faults_;
 };
 
 Stats PlaySeeds(std::uint64_t first, long seeds, long events) {
-    Watchdog watchdog(std::chrono::seconds(EnvNumber("QUILTO_RANDOM_PLAY_BUDGET", 120)));
-    if (const long replayed = EnvNumber("QUILTO_RANDOM_PLAY_SEED", -1); replayed >= 0) first = replayed, seeds = 1;
+    Watchdog watchdog(unsigned(Env("QUILTO_RANDOM_PLAY_BUDGET", 120)));
+    if (const long replayed = Env("QUILTO_RANDOM_PLAY_SEED", -1); replayed >= 0) first = replayed, seeds = 1;
     Stats total;
-    for (long i = 0; i < seeds; ++i) {
-        const std::string broken = RandomGame(first + std::uint64_t(i), total).Play(events, watchdog);
-        if (!broken.empty()) {
-            ADD_FAILURE() << broken;
-            break;
-        }
-    }
+    std::string broken;
+    for (long i = 0; i < seeds && broken.empty(); ++i) broken = RandomGame(first + i, total).Play(events, watchdog);
+    if (!broken.empty()) ADD_FAILURE() << broken;
     std::cout << "[ random play ] " << Summary(total) << "\n";
     return total;
 }
 
 TEST(RandomPlay, EveryRuleHoldsThroughRandomGames) {
-    const Stats s =
-        PlaySeeds(1, EnvNumber("QUILTO_RANDOM_PLAY_SEEDS", 60), EnvNumber("QUILTO_RANDOM_PLAY_EVENTS", 800));
-    if (EnvNumber("QUILTO_RANDOM_PLAY_SEED", -1) >= 0) return;
+    const Stats s = PlaySeeds(1, Env("QUILTO_RANDOM_PLAY_SEEDS", 60), Env("QUILTO_RANDOM_PLAY_EVENTS", 800));
+    if (Env("QUILTO_RANDOM_PLAY_SEED", -1) >= 0) return;
     for (const char* corner : {"wins", "cancelled drags", "slides", "slippery moves", "refusals", "lost releases"})
         EXPECT_GT(s.count(corner) ? s.at(corner) : 0, 0) << corner << " never came up: " << Summary(s);
 }
 
 TEST(RandomPlay, DISABLED_LongRun) {
-    PlaySeeds(1000000, EnvNumber("QUILTO_RANDOM_PLAY_SEEDS", 1000), EnvNumber("QUILTO_RANDOM_PLAY_EVENTS", 5000));
+    PlaySeeds(1000000, Env("QUILTO_RANDOM_PLAY_SEEDS", 1000), Env("QUILTO_RANDOM_PLAY_EVENTS", 5000));
 }
 
 }  // namespace

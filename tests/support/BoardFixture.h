@@ -37,14 +37,12 @@ struct BoardFixture {
 
     explicit BoardFixture(std::uint64_t seed = 1, std::int32_t boardWidth = 9000, std::int32_t boardHeight = 6000) {
         g.rng.Seed(seed);
-        g.BoardWidth = boardWidth;
-        g.BoardHeight = boardHeight;
-        g.win.Label1.box = {120, 120, static_cast<float>(boardWidth), static_cast<float>(boardHeight)};
+        g.BoardWidth = boardWidth, g.BoardHeight = boardHeight;
+        g.win.Label1.box = {120, 120, float(boardWidth), float(boardHeight)};
         g.win.Image1.assign(1, Element{});
         g.win.Shape4.assign(1, Box{});
     }
     BoardFixture(const BoardFixture&) = delete;
-    BoardFixture& operator=(const BoardFixture&) = delete;
 
     // The window's elements as they open, the frame kept; a game in play.
     void InitWindow() {
@@ -55,10 +53,9 @@ struct BoardFixture {
     }
     // A regular board of columns x rows cells of cellSize window units.
     void MakeRegularBoard(int columns, int rows, float cellSize = 600) {
-        g.settings.Columns = static_cast<std::int16_t>(columns);
-        g.settings.Rows = static_cast<std::int16_t>(rows);
+        g.settings.Columns = std::int16_t(columns), g.settings.Rows = std::int16_t(rows);
         g.settings.fIrregular = false;
-        g.PieceCount = static_cast<std::int16_t>(columns * rows);
+        g.PieceCount = std::int16_t(columns * rows);
         g.UnitWidth = cellSize;
         g.win.Image1.resize(1);
         const Box& f = g.win.Label1.box;
@@ -69,7 +66,7 @@ struct BoardFixture {
     }
     // An irregular board of side x side units laid by BuildMixedLayout.
     void MakeIrregularBoard(int side) {
-        g.settings.Columns = g.settings.Rows = static_cast<std::int16_t>(side);
+        g.settings.Columns = g.settings.Rows = std::int16_t(side);
         g.settings.fIrregular = true;
         BuildMixedLayout(g);
         g.win.Image1.resize(1);
@@ -79,11 +76,9 @@ struct BoardFixture {
     // Every position shows its own piece's picture again.
     void ResetPieces() {
         g.pictures.Clear();
-        g.PieceAt.assign(static_cast<std::size_t>(g.PieceCount) + 1, 0);
-        for (int p = 1; p <= g.PieceCount; ++p) {
-            g.win.Piece(p).Picture = g.pictures.Add(PixelRect{1, p, 0, 1, 1});
-            g.PieceAt[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p);
-        }
+        g.PieceAt.resize(std::size_t(g.PieceCount) + 1);
+        std::iota(g.PieceAt.begin(), g.PieceAt.end(), 0);
+        for (int p = 1; p <= g.PieceCount; ++p) g.win.Piece(p).Picture = g.pictures.Add(PixelRect{1, p, 0, 1, 1});
     }
     // The picture piece k shows at home, as ResetPieces hands them out.
     static PictureHandle PictureOf(int k) { return static_cast<PictureHandle>(k); }
@@ -104,15 +99,12 @@ struct WindowFixture {
         g.ShowConfiguration = [this] { ++dialogs, dialog(); };
     }
     WindowFixture(const WindowFixture&) = delete;
-    WindowFixture& operator=(const WindowFixture&) = delete;
 
     // A new puzzle of these settings cut from a w x h picture (number 1),
     // asking first only if told to.
     void Start(const Settings& s, int w = 800, int h = 600, bool ask = false) {
         g.PicClip1 = HeldPicture(fake, {LoadStatus::Ok, 1, w, h});
-        g.fPictureLoaded = true;
-        g.fSkipConfirm = !ask;
-        g.settings = s;
+        g.fPictureLoaded = true, g.fSkipConfirm = !ask, g.settings = s;
         NewPuzzle(g);
     }
 };

@@ -5,25 +5,27 @@
 
 namespace quilto::test {
 
+// The next answer of a script, or the fallback once it has run out.
+template <class T>
+static T Next(std::deque<T>& script, T fallback) {
+    if (script.empty()) return fallback;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
+}
+
 MsgResult FakePlatform::MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) {
     messages.push_back({text, icon, buttons});
     if (onMessage) onMessage(messages.back());
-    if (answers.empty()) return MsgResult::Ok;
-    MsgResult r = answers.front();
-    answers.pop_front();
-    return r;
+    return Next(answers, MsgResult::Ok);
 }
 
-std::string FakePlatform::ChooseOpenFile(const std::string& startDir) {
-    dialogStartDirs.push_back(startDir);
-    if (chosenFiles.empty()) return "";
-    std::string f = chosenFiles.front();
-    chosenFiles.pop_front();
-    return f;
+std::string FakePlatform::ChooseOpenFile(const std::string&) {
+    return Next(chosenFiles, std::string());
 }
 
 LoadedPicture FakePlatform::LoadPicture(const std::string& path) {
-    auto it = pictures.find(path);
+    const auto it = pictures.find(path);
     if (it == pictures.end()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
     return {LoadStatus::Ok, nextId++, it->second.first, it->second.second};
 }
@@ -41,11 +43,6 @@ bool FakePlatform::WriteFileAtomically(const std::string& path, const std::strin
     const bool replaced = written && !ec;
     if (!replaced) std::filesystem::remove(scratch, ec);
     return replaced;
-}
-
-void FakePlatform::ProcessPendingEvents() {
-    ++pendingEventPasses;
-    if (onPendingEvents) onPendingEvents();
 }
 
 std::vector<std::string> FakePlatform::MessageTexts() const {

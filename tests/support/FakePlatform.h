@@ -19,33 +19,21 @@ struct ShownMessage {
 
 class FakePlatform : public Platform {
 public:
-    // Answers for message boxes, in order; Ok once the script runs out.
-    std::deque<MsgResult> answers;
-    // Called when a message box is shown, before it answers.
-    std::function<void(const ShownMessage&)> onMessage;
+    std::deque<MsgResult> answers;                       // for message boxes, in order; then Ok
+    std::function<void(const ShownMessage&)> onMessage;  // called as a box shows, before it answers
     std::vector<ShownMessage> messages;
-
     std::vector<std::string> sounds;
     std::vector<std::pair<std::string, std::string>> shellOpens;
-
-    // Answers for the file dialog, in order; "" (cancel) once they run out.
-    std::deque<std::string> chosenFiles;
-    std::vector<std::string> dialogStartDirs;
-
-    // Pictures the fake can load: path -> size. Anything else is not a picture.
-    std::map<std::string, std::pair<int, int>> pictures;
+    std::deque<std::string> chosenFiles;                  // for the file dialog, in order; then "" (cancel)
+    std::map<std::string, std::pair<int, int>> pictures;  // what the fake can load: path -> size
     std::vector<PictureId> released;
-    PictureId nextId = 1;
-
     // Files are written for real, to a scratch file renamed over the old one;
     // while failWrites is set every write fails and nothing is written.
     bool failWrites = false;
-
+    PictureId nextId = 1;
     int pendingEventPasses = 0;
     std::function<void()> onPendingEvents;
-
-    double now = 1000.0;
-    double tick = 0.0;  // added to the clock at every reading
+    double now = 1000.0, tick = 0.0;  // tick is added to the clock at every reading
     std::uint64_t clockSeed = 12345;
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
@@ -55,12 +43,14 @@ public:
     LoadedPicture LoadPicture(const std::string& path) override;
     void ReleasePicture(PictureId id) override { released.push_back(id); }
     bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
-    void ProcessPendingEvents() override;
+    void ProcessPendingEvents() override {
+        ++pendingEventPasses;
+        if (onPendingEvents) onPendingEvents();
+    }
     double Now() override { return now += tick; }
     std::uint64_t ClockSeed() override { return clockSeed; }
 
-    // Texts of the messages shown so far.
-    std::vector<std::string> MessageTexts() const;
+    std::vector<std::string> MessageTexts() const;  // of the messages shown so far
 };
 
 }  // namespace quilto::test

@@ -1,43 +1,33 @@
 #pragma once
 // Ends the test program, naming the step, when one step runs past its time
 // budget, so that a hang says where it hung.
-#include <chrono>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
+#include <cstring>
 #include <string>
-#include <thread>
 
 namespace quilto::test {
 
 class Watchdog {
 public:
-    explicit Watchdog(std::chrono::seconds budget) : budget_(budget) {}
-    void Arm(std::string what) { Set(std::move(what), Clock::now() + budget_); }
-    void Disarm() { Set({}, {}); }
+    explicit Watchdog(unsigned seconds) : seconds_(seconds) { std::signal(SIGALRM, Bark); }
+    ~Watchdog() { Disarm(); }
+    void Arm(const std::string& what) {
+        std::snprintf(message_, sizeof message_, "\nHANG: %s did not finish within %u s\n", what.c_str(), seconds_);
+        alarm(seconds_);
+    }
+    void Disarm() { alarm(0); }
 
 private:
-    using Clock = std::chrono::steady_clock;
-    void Set(std::string what, Clock::time_point deadline) {
-        const std::lock_guard lock(mutex_);
-        what_ = std::move(what);
-        deadline_ = deadline;
+    static void Bark(int) {
+        (void)!write(STDERR_FILENO, message_, std::strlen(message_));
+        std::abort();
     }
-    void Watch(const std::stop_token& stop) {
-        for (; !stop.stop_requested(); std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
-            const std::lock_guard lock(mutex_);
-            if (deadline_ == Clock::time_point{} || Clock::now() < deadline_) continue;
-            std::fprintf(stderr, "\nHANG: %s did not finish within %lld s\n", what_.c_str(),
-                         (long long)budget_.count());
-            std::abort();
-        }
-    }
-
-    const std::chrono::seconds budget_;
-    std::mutex mutex_;
-    std::string what_;
-    Clock::time_point deadline_{};                                  // none while disarmed
-    std::jthread thread_{[this](std::stop_token s) { Watch(s); }};  // last: it reads the rest
+    inline static char message_[512];
+    const unsigned seconds_;
 };
 
 }  // namespace quilto::test
