@@ -76,6 +76,23 @@ std::optional<std::int16_t> ParseInt16(std::string_view field) {
     return static_cast<std::int16_t>(value);
 }
 
+// The bytes of the file, or nullopt when it cannot be read. A folder, a
+// device or a named pipe of that name is not a settings file: opening a pipe
+// would wait for a writer.
+std::optional<std::string> ReadSettingsBytes(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    // The file is a dozen short lines; anything far larger is not ours.
+    constexpr std::streamsize kMaxBytes = 1 << 16;
+    std::string bytes(static_cast<std::size_t>(kMaxBytes), '\0');
+    in.read(bytes.data(), kMaxBytes);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 std::string SettingsFileBytes(const Settings& s) {
@@ -112,23 +129,16 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
 }
 
 Settings LoadSettings(const std::string& path) {
-    // A folder, a device or a named pipe of that name is not a settings file;
-    // opening a pipe would wait for a writer.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return Settings{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Settings{};
-    // The file is a dozen short lines; anything far larger is not ours.
-    constexpr std::streamsize kMaxBytes = 1 << 16;
-    std::string bytes(static_cast<std::size_t>(kMaxBytes), '\0');
-    in.read(bytes.data(), kMaxBytes);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return Settings{};
-    return ParseSettings(bytes).value_or(Settings{});
+    const auto bytes = ReadSettingsBytes(path);
+    return bytes ? ParseSettings(*bytes).value_or(Settings{}) : Settings{};
 }
 
 bool SaveSettings(Platform& platform, const Settings& s, const std::string& path) {
-    return platform.WriteFileAtomically(path, SettingsFileBytes(s));
+    const std::string bytes = SettingsFileBytes(s);
+    // A file that already holds these bytes is left as it is: a new puzzle
+    // with the same settings does not wait for the disk.
+    if (ReadSettingsBytes(path) == bytes) return true;
+    return platform.WriteFileAtomically(path, bytes);
 }
 
 }  // namespace quilto
