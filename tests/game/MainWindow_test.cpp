@@ -8,22 +8,15 @@
 namespace quilto {
 namespace {
 
-TEST(MainWindow, StartUpResetsTheFlagsAndReadsTheSettingsBesideTheProgramOrFromTheirOwnPath) {
+TEST(MainWindow, StartUpReadsTheSettingsBesideTheProgramOrFromTheirOwnPath) {
     test::FakePlatform platform;
     GameState g(platform);
     test::TempDir app, config;
     ASSERT_TRUE(SaveSettings(platform, {8, 9, 2, false, true, false}, app.File("Quilto.ini")));
     ASSERT_TRUE(SaveSettings(platform, {4, 3, 1, false, false, true}, config.File("Quilto.ini")));
-    g.fPlaying = g.fPictureLoaded = true;
-    g.fBorders = false;
     InitElements(g.win);
     Form_Load(g, app.Path().string());
-    EXPECT_EQ(std::tuple(g.AppDir, g.fPlaying, g.fBorders, g.fPictureLoaded, g.fLayoutPending, g.settings),
-              std::tuple(app.AsAppDir(), false, true, false, true, Settings{8, 9, 2, false, true, false}));
-    // Only the board frame shows, and the timer waits.
-    EXPECT_EQ(std::tuple(g.win.Label1.Visible, g.win.Image2.Visible, g.win.Label3.Visible, g.win.Label4.Visible,
-                         g.win.Timer1.Enabled),
-              std::tuple(true, false, false, false, false));
+    EXPECT_EQ(std::tuple(g.AppDir, g.settings), std::tuple(app.AsAppDir(), Settings{8, 9, 2, false, true, false}));
     g.SettingsPath = config.File("Quilto.ini");  // where the program's folder is not writable
     Form_Load(g, app.Path().string());
     EXPECT_EQ(g.settings, (Settings{4, 3, 1, false, false, true}));

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-
 #include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
@@ -38,13 +35,12 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
     // cell aspect of 1.5 (1282.71) and the frame shrinks to the snapped grid.
     const Box cell = g.win.Image1[0].box, frame = g.win.Label1.box;
-    EXPECT_EQ(std::tuple(cell.Height, int(cell.Width * 100)), std::tuple(6000.0f / 7 - 2, 128271));
-    EXPECT_EQ(frame, (Box{120, 120, 7 * cell.Width, 7 * cell.Height}));
-    EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box),
-              std::tuple(true, true, Box{120, 120 + frame.Height + 15, 0, 60}));
-    // Positions step by the snapped cell but keep the unsnapped size.
-    EXPECT_EQ(g.win.Image1[9].box, (Box{120 + cell.Width, 120 + cell.Height, 9000.0f / 7, 6000.0f / 7}));
-
+    EXPECT_EQ(std::tuple(cell.Height, int(cell.Width * 100), frame, g.win.Timer1.Enabled, g.win.Label4.Visible),
+              std::tuple(6000.0f / 7 - 2, 128271, Box{120, 120, 7 * cell.Width, 7 * cell.Height}, true, true));
+    // The bar starts empty below the frame; positions step by the snapped cell but keep the unsnapped size.
+    EXPECT_EQ(std::tuple(g.win.Label4.box, g.win.Image1[9].box),
+              std::tuple(Box{120, 120 + frame.Height + 15, 0, 60},
+                         Box{120 + cell.Width, 120 + cell.Height, 9000.0f / 7, 6000.0f / 7}));
     // Cancel at the question: the board stays and no file is written.
     ASSERT_TRUE(std::filesystem::remove(dir.File("Quilto.ini")));
     fake.answers = {MsgResult::Cancel};
@@ -57,11 +53,9 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // settings go to their own file where one is given.
     g.SettingsPath = dir.File("elsewhere.ini");
     Start({6, 4, 1, false, false, false}, 700, 700);
-    EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, g.win.Timer1.Enabled, fake.messages.size()),
-              std::tuple(24, Box{120, 120, 9000, 6000}, false, 1u));
-    EXPECT_EQ(std::tuple(LoadSettings(g.SettingsPath), std::filesystem::exists(dir.File("Quilto.ini"))),
-              std::tuple(Settings{6, 4, 1, false, false, false}, false));
-
+    EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, g.win.Timer1.Enabled, LoadSettings(g.SettingsPath),
+                         std::filesystem::exists(dir.File("Quilto.ini"))),
+              std::tuple(24, Box{120, 120, 9000, 6000}, false, Settings{6, 4, 1, false, false, false}, false));
     // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
     g.BoardHeight = 14870;
     Start({5, 4, 1, false, false, false}, 500, 400);
@@ -78,13 +72,13 @@ TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
         {1000, 1000, 3, 2, 2, {1, 0, 0, 1000, 667}, {1, 667, 333, 333, 333}},
         {1000, 1000, 3, 2, 3, {1, 0, 167, 1000, 667}, {1, 667, 500, 333, 333}},
         {1000, 1000, 3, 2, 4, {1, 0, 333, 1000, 667}, {1, 667, 666, 333, 333}},
-        // Wider: the full height, a band of 1500 px at the left, centre or right.
+        // Wider: the full height, a band of 1500 px at the left, centre or right; or stretched.
         {3000, 1000, 3, 2, 2, {1, 0, 0, 1500, 1000}, {1, 1000, 500, 500, 500}},
         {3000, 1000, 3, 2, 3, {1, 750, 0, 1500, 1000}, {1, 1750, 500, 500, 500}},
         {3000, 1000, 3, 2, 4, {1, 1500, 0, 1500, 1000}, {1, 2500, 500, 500, 500}},
-        {3000, 1000, 3, 2, 1, {1, 0, 0, 3000, 1000}, {1, 2000, 500, 1000, 500}},  // stretched
-        {7, 7, 2, 2, 1, {1, 0, 0, 7, 7}, {1, 4, 4, 3, 3}},  // cells of 3.5 px round to 4; the last is cut back
-        {7, 7, 1, 1, 1, {1, 0, 0, 7, 7}, {1, 0, 0, 7, 7}},  // a single piece is harmless and played
+        {3000, 1000, 3, 2, 1, {1, 0, 0, 3000, 1000}, {1, 2000, 500, 1000, 500}},
+        // Cells of 3.5 px round to 4 and the last is cut back; a single piece is harmless and played.
+        {7, 7, 2, 2, 1, {1, 0, 0, 7, 7}, {1, 4, 4, 3, 3}}, {7, 7, 1, 1, 1, {1, 0, 0, 7, 7}, {1, 0, 0, 7, 7}},
     };
     for (const auto& c : cases) {
         Start({c.cols, c.rows, c.mode, false, false, false}, c.w, c.h);
@@ -94,13 +88,9 @@ TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
     // Irregular pieces: units of 2250 x 1500 window units; the wider 800 x 400
     // picture gives units of 150 x 100 px from 100 px in: 15 units to the pixel.
     Start({4, 4, 3, true, false, false}, 800, 400);
-    ASSERT_EQ(g.PieceCount, 12);
-    for (int k = 1; k <= 12; ++k) {
-        const Box& s = g.win.Shape4[k - 1];
-        EXPECT_EQ(PieceRect(k), (PixelRect{1, 100 + int((s.Left - 120) / 15), int((s.Top - 120) / 15),
-                                           int(s.Width / 15), int(s.Height / 15)}))
-            << k;
-    }
+    const Box& s = g.win.Shape4[11];
+    EXPECT_EQ(PieceRect(12), (PixelRect{1, 100 + int((s.Left - 120) / 15), int((s.Top - 120) / 15), int(s.Width / 15),
+                                        int(s.Height / 15)}));
 }
 
 TEST_F(NewPuzzleTest, ABoardTooLargeOpensTheDialogAndIsTriedAgainIfItIsAccepted) {
@@ -112,31 +102,26 @@ TEST_F(NewPuzzleTest, ABoardTooLargeOpensTheDialogAndIsTriedAgainIfItIsAccepted)
     // must find no board left, is accepted with a smaller one.
     g.BoardHeight = 600;
     dialog = [&] {
+        g.settings = {4, 4, 1, false, false, false}, g.fSkipConfirm = true;
         EXPECT_EQ(Board(), kNoBoard);
-        g.settings = {4, 4, 1, false, false, false};
-        g.fSkipConfirm = true;
     };
     Start({65, 65, 1, false, false, false}, 4000, 4000);
-    EXPECT_EQ(fake.MessageTexts().back(), "El tamaño del tablero (65x65" + kTooLarge);
-    EXPECT_EQ(std::tuple(fake.messages.size(), g.PieceCount, g.fPlaying, g.fSkipConfirm),
-              std::tuple(2u, 16, true, false));
+    EXPECT_EQ(std::tuple(fake.MessageTexts().back(), fake.messages.size(), g.PieceCount, g.fPlaying, g.fSkipConfirm),
+              std::tuple("El tamaño del tablero (65x65" + kTooLarge, 2u, 16, true, false));
 }
 
 TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
-    const struct {
-        Settings s;
-        std::string message;
-    } cases[] = {
+    const std::pair<Settings, std::string> cases[] = {
         // The dialog's own rules, whose order the dialog's tests pin down.
         {{0, 5, 3, false, false, false}, "El tamaño del tablero (5x0" + kTooLarge},
         {{5, 66, 3, false, false, false}, "El tamaño del tablero (66x5" + kTooLarge},
         {{4, 5, 3, true, false, false}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
         {{4, 4, 3, false, true, true}, "El juego con desplazamiento no permite la opción de piezas Escurridizas."},
     };
-    for (const auto& c : cases) {
-        Start(c.s, 900, 600);  // refused before the busy caption
+    for (const auto& [settings, message] : cases) {
+        Start(settings, 900, 600);  // refused before the busy caption
         EXPECT_EQ(std::tuple(fake.messages.back().text, fake.pendingEventPasses, Board()),
-                  std::tuple(c.message, 0, kNoBoard));
+                  std::tuple(message, 0, kNoBoard));
     }
     EXPECT_EQ(std::tuple(dialogs, fake.messages.size()), std::tuple(4, 4u));
 }
@@ -150,14 +135,11 @@ TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefor
         return std::tuple(w.g.win.Image1[0].box, w.g.win.Label1.box, last.Left + last.Width <= 120 + 9000.0f,
                           w.g.win.Label4.box.Top >= last.Top + last.Height);
     };
-    const auto firstOfARun = [&](std::int16_t cols, std::int16_t rows) {
-        test::WindowFixture fresh;
-        return regular(fresh, cols, rows);
-    };
+    test::WindowFixture fresh1, fresh2;  // the first board of a run
     Start({65, 65, 3, true, false, false}, 4000, 3000);  // shrinks the frame to its units
-    EXPECT_EQ(regular(*this, 10, 10), firstOfARun(10, 10)) << "after an irregular board";
+    EXPECT_EQ(regular(*this, 10, 10), regular(fresh1, 10, 10)) << "after an irregular board";
     regular(*this, 10, 65);
-    EXPECT_EQ(regular(*this, 8, 60), firstOfARun(8, 60)) << "after a 10 x 65 board";
+    EXPECT_EQ(regular(*this, 8, 60), regular(fresh2, 8, 60)) << "after a 10 x 65 board";
 }
 
 TEST_F(NewPuzzleTest, TheCellAspectAndTheBandLeftOverAreTakenInDoublePrecision) {
@@ -178,12 +160,10 @@ TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
     // would be lowered to half a unit.
     g.BoardHeight = 35;
     Start({3, 2, 1, false, false, false}, 640, 480);
+    Start({3, 3, 1, true, false, false}, 640, 480);  // irregular units are lowered the same way, to nothing
     EXPECT_EQ(std::tuple(fake.MessageTexts(), Board()),
-              std::tuple(Texts{"El tamaño del tablero (2x3" + kTooLarge}, kNoBoard));
-    // Irregular units are lowered the same way, under nothing at all here.
-    Start({3, 3, 1, true, false, false}, 640, 480);
-    EXPECT_EQ(std::tuple(fake.MessageTexts().back(), Board()),
-              std::tuple("El tamaño del tablero (3x3" + kTooLarge, kNoBoard));
+              std::tuple(Texts{"El tamaño del tablero (2x3" + kTooLarge, "El tamaño del tablero (3x3" + kTooLarge},
+                         kNoBoard));
 }
 
 TEST_F(NewPuzzleTest, ANewPuzzleLeavesNothingOfTheOldOneInSight) {
