@@ -16,8 +16,10 @@ inline QApplication& App() {
     static char name[] = "quilto_bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: torn down among the other statics at exit, the
+    // application would outlive the input devices it owns.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // A picture with detail everywhere, so that scaling does real work.
