@@ -1,8 +1,5 @@
 // The files that lie beside the program in the build tree: the sound cues,
 // the sample pictures and the help page with its pictures.
-#include <QCryptographicHash>
-#include <QDir>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include "platform/QtPlatform.h"
@@ -34,21 +31,18 @@ private slots:
     }
 
     // Every cue is a short PCM RIFF/WAVE file (one format chunk, then the
-    // samples) that a player accepts, each its own.
-    void soundCuesAreShortDistinctPcmWaves() {
-        QSet<QByteArray> seen;
+    // samples) that a player accepts.
+    void soundCuesAreShortPcmWaves() {
         for (const char* name : {"Cambia.wav", "NoMueve.wav", "Desplaza.wav", "Marca.wav", "Acaba.wav"}) {
             QFile wav(app_.filePath(name));
             QVERIFY2(wav.open(QIODevice::ReadOnly), name);
             const QByteArray file = wav.readAll();
             const auto u32 = [&file](int at) { return qFromLittleEndian<quint32>(file.mid(at, 4).constData()); };
             const double seconds = double(u32(40)) / std::max(u32(28), 1u);
-            seen.insert(QCryptographicHash::hash(file, QCryptographicHash::Sha1));
             QCOMPARE(std::tuple(name, file.left(4) + file.mid(8, 8) + file.mid(20, 2) + file.mid(36, 4),
                                 qsizetype(u32(4)) + 8, qsizetype(u32(40)) + 44, seconds >= 0.03 && seconds <= 1.5),
                      std::tuple(name, QByteArray("RIFFWAVEfmt \1\0data", 18), file.size(), file.size(), true));
         }
-        QCOMPARE(seen.size(), 5);
     }
 
     // The page is read offline: every picture and link it names beside

@@ -2,9 +2,6 @@
 // written, in the user's configuration folder otherwise.
 #include "platform/SettingsLocation.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quilto;
@@ -23,24 +20,20 @@ private slots:
     }
     void cleanupTestCase() { QDir(config_).removeRecursively(); }
 
-    void besideAWritableProgram() {
+    // Nothing is made elsewhere while the program's folder can be written;
+    // the user's folder is made when it is needed.
+    void besideTheProgramOrInTheUsersFolder() {
         QTemporaryDir app;
-        QCOMPARE(QString::fromStdString(SettingsFilePath(app.path())), app.filePath("Quilto.ini"));
-        QVERIFY(!QFileInfo::exists(config_));  // nothing made elsewhere
-    }
-
-    void inTheUsersFolderWhenTheProgramsCannotBeWritten() {
-        QTemporaryDir app;
-        const QString gone = app.filePath("desinstalado");  // a folder nobody can write into
-        QCOMPARE(QString::fromStdString(SettingsFilePath(gone)), config_ + "/Quilto.ini");
-        QVERIFY2(QFileInfo(config_).isDir(), "the configuration folder is not made");
-
-        // A folder without write permission, where the permission counts (not for root).
+        const QString beside = QString::fromStdString(SettingsFilePath(app.path()));
+        const bool madeElsewhere = QFileInfo::exists(config_);
+        // A folder gone, and one without write permission (which root does not honour).
+        const QString gone = QString::fromStdString(SettingsFilePath(app.filePath("desinstalado")));
         QVERIFY(QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner));
         const bool honoured = !QFileInfo(app.path()).isWritable();
-        const std::string chosen = SettingsFilePath(app.path());
+        const QString readOnly = QString::fromStdString(SettingsFilePath(app.path()));
         QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (honoured) QCOMPARE(QString::fromStdString(chosen), config_ + "/Quilto.ini");
+        QCOMPARE(std::tuple(beside, madeElsewhere, gone, QFileInfo(config_).isDir(), honoured ? readOnly : gone),
+                 std::tuple(app.filePath("Quilto.ini"), false, config_ + "/Quilto.ini", true, config_ + "/Quilto.ini"));
     }
 };
 

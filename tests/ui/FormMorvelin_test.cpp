@@ -1,10 +1,8 @@
-// The about box, offscreen: its texts, what closes it and what does not, the
-// two addresses, the underline that follows the pointer, what it borrows from
-// the main window, and room for every text.
+// The about box, offscreen: what closes it, the addresses, what it borrows
+// from the main window, and its texts with room for each.
 #include "ui/FormMorvelin.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QtTest>
 
 #include "support/FakePlatform.h"
@@ -13,20 +11,15 @@
 using namespace quilto;
 using Opens = std::vector<std::pair<std::string, std::string>>;
 
-namespace {
-
-QLabel* Control(const QWidget& box, const char* name) {
-    auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
-    if (!label) qFatal("no control %s", name);
-    return label;
-}
-
-}  // namespace
-
 class FormMorvelinTest : public QObject {
     Q_OBJECT
     test::FakePlatform platform_;
     QWidget mainWindow_;
+
+    static QLabel* Control(const QWidget& box, const char* name) {
+        auto* label = box.findChild<QLabel*>(QLatin1String(name));
+        return label ? label : (qFatal("no control %s", name), nullptr);
+    }
 
     // A box shown over `over`, by default the visible main window.
     std::unique_ptr<FormMorvelin> ShownBox(QWidget* over = nullptr) {
@@ -49,7 +42,7 @@ private slots:
 
     // A left click anywhere but on the addresses, or a typed key, closes it;
     // a right click and keys that type nothing do not. The addresses open
-    // through the desktop, unless the press is let go elsewhere.
+    // through the desktop.
     void whatClosesTheBoxAndWhatOpensAnAddress() {
         for (const char* name : {"lblClick", "lblTexto", "imgLogo", "lblTitulo", "lblTexWeb", "imgIcono", ""}) {
             auto box = ShownBox();
@@ -62,47 +55,25 @@ private slots:
             QTest::keyClick(box.get(), Qt::Key(key));
             QCOMPARE(std::pair(key, box->isVisible()), std::pair(key, false));
         }
-        // The address under the pointer is underlined, until the next showing.
         auto box = ShownBox();
-        const auto underlined = [&] {
-            return QString::number(Control(*box, "lblURL")->font().underline()) +
-                   QString::number(Control(*box, "lblMail")->font().underline());
-        };
-        QStringList seen;
-        for (const char* control : {"lblURL", "lblMail", "lblTexto", "", "lblURL"}) {
-            QTest::mouseMove(box->windowHandle(),
-                             *control ? Control(*box, control)->geometry().center() : QPoint(3, 3));
-            seen << underlined();
-        }
-        box->hide();
-        box->show();
-        seen << underlined();
         QTest::mouseClick(Control(*box, "lblClick"), Qt::RightButton);
         for (int key : {Qt::Key_F5, Qt::Key_Shift, Qt::Key_Left}) QTest::keyClick(box.get(), Qt::Key(key));
-        QTest::mouseClick(Control(*box, "lblURL"), Qt::LeftButton);
-        QTest::mouseClick(Control(*box, "lblMail"), Qt::LeftButton);
-        QTest::mousePress(Control(*box, "lblURL"), Qt::LeftButton);
-        QTest::mouseRelease(Control(*box, "lblURL"), Qt::LeftButton, {}, QPoint(-40, -40));
-        QCOMPARE(std::tuple(seen, box->isVisible(), platform_.shellOpens),
-                 std::tuple(QStringList({"10", "01", "01", "00", "10", "00"}), true,
-                            Opens{{"http://quilto.example.org", "/opt/quilto"},
-                                  {"mailto:quilto@example.org", "/opt/quilto"}}));
+        for (const char* address : {"lblURL", "lblMail"}) QTest::mouseClick(Control(*box, address), Qt::LeftButton);
+        QCOMPARE(std::tuple(box->isVisible(), platform_.shellOpens),
+                 std::tuple(true, Opens{{"http://quilto.example.org", "/opt/quilto"},
+                                        {"mailto:quilto@example.org", "/opt/quilto"}}));
     }
 
-    // Each showing borrows the caption and the icon picture and is centred on the main
-    // window, or on the screen while that is hidden. Black, framed in white;
-    // every text is Spanish, and wraps or fits inside its box.
+    // Each showing borrows the icon picture and is centred on the main window.
+    // Black, framed in white; every text is Spanish, and wraps or fits inside its box.
     void theBoxBorrowsFromTheMainWindowAndEveryTextFits() {
-        QWidget hidden;
-        const auto overHidden = ShownBox(&hidden);
-        QCOMPARE(overHidden->frameGeometry().center(), overHidden->screen()->availableGeometry().center());
         auto box = ShownBox();
-        const QImage icon = Control(*box, "imgIcono")->pixmap().toImage();
-        const QImage shot = box->grab().toImage();
-        QCOMPARE(
-            std::tuple(icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
-                       shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2)),
-            std::tuple(QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black)));
+        const QImage icon = Control(*box, "imgIcono")->pixmap().toImage(), shot = box->grab().toImage();
+        QCOMPARE(std::tuple(icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
+                            shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2),
+                            Control(*box, "imgLogo")->pixmap().isNull()),
+                 std::tuple(QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black),
+                            false));
         QStringList texts;
         for (QLabel* label : box->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
@@ -121,7 +92,6 @@ private slots:
                                      "Quilto corta tus imágenes en piezas y las mezcla: tu reto es recomponerlas. "
                                      "Elige el tablero, el tamaño de las piezas y el modo de juego, ¡y a disfrutar!",
                                      "[click para cerrar]", "quilto@example.org", "quilto.example.org"}));
-        QVERIFY(!Control(*box, "imgLogo")->pixmap().isNull());
     }
 };
 

@@ -2,12 +2,10 @@
 // valgrind: pictures decoded by Qt, the real message boxes and configuration
 // dialog (answered by a watcher that presses "Aceptar" or OK), real mouse and
 // key events. Usage: scripted_game <puzzles>; exits 0 when every puzzle went
-// as planned.
+// as planned, and aborts at the first that did not.
 #include <QApplication>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
@@ -22,11 +20,8 @@ using namespace quilto;
 
 namespace {
 
-int failures = 0;
-
 void Expect(bool ok, const char* what, int puzzle) {
-    if (!ok) std::fprintf(stderr, "puzzle %d: %s\n", puzzle, what);
-    failures += !ok;
+    if (!ok) qFatal("puzzle %d: %s", puzzle, what);
 }
 
 void AnswerModalWindows() {
@@ -37,12 +32,10 @@ void AnswerModalWindows() {
         if (b->text() == QStringLiteral("Aceptar")) b->click();
 }
 
-// A picture of coloured stripes, a little wider for each puzzle.
+// A picture of one colour, a little wider for each puzzle.
 std::string WritePicture(const QTemporaryDir& dir, int n) {
     QImage image(240 + 40 * n, 180, QImage::Format_RGB32);
-    QPainter p(&image);
-    for (int i = 0; i * 30 < image.width(); ++i)
-        p.fillRect(i * 30, 0, 30, 180, QColor::fromHsv((i * 31 + n * 50) % 360, 200, 220));
+    image.fill(QColor::fromHsv(n * 50 % 360, 200, 220));
     const QString file = dir.filePath(QStringLiteral("picture%1.png").arg(n));
     image.save(file);
     return file.toStdString();
@@ -82,10 +75,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < puzzles; ++i) {
         g.settings = kinds[i % 4];
         // The first picture opens the dialog; a new picture asks first while a game is on.
-        if (i % 3 == 0)
-            LoadPictureFile(g, WritePicture(dir, i));
-        else
-            form.MnuNew->trigger();
+        i % 3 == 0 ? LoadPictureFile(g, WritePicture(dir, i)) : form.MnuNew->trigger();
         Expect(g.fPlaying, "no puzzle in play", i);
         if (!g.fPlaying) continue;
         form.Sync();
@@ -112,6 +102,5 @@ int main(int argc, char* argv[]) {
         QTest::qWait(20);
     }
     watcher.stop();
-    std::printf("%d puzzles played, %d failures\n", puzzles, failures);
-    return failures == 0 ? 0 : 1;
+    std::printf("%d puzzles played\n", puzzles);
 }
