@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "support/FakePlatform.h"
+#include "support/Printers.h"
 #include "support/TempDir.h"
 
 namespace quilto {
@@ -52,7 +53,7 @@ TEST(SettingsFile, ReadsCommaAndLineSeparatedFields) {
     // Labels are never compared.
     EXPECT_EQ(ParseSettings(WithReplaced(good, "Columnas (1-50):", "Lo que sea")), ParseSettings(good));
     // LF line ends, leading spaces, no final line end, a comma ending a field.
-    EXPECT_EQ(ParseSettings("a\n   7\nb\n6,c\n4\nd\n1\ne\n0\nf\n 1"), ParseSettings(good));
+    EXPECT_EQ(ParseSettings("a\n   7\nb\n6,c\n4\nd\n1\ne\n0\nf\n 1"), (Settings{7, 6, 4, true, false, true}));
 }
 
 TEST(SettingsFile, AnyFailureGivesAllSixDefaults) {
