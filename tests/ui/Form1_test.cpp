@@ -105,8 +105,7 @@ private slots:
                      std::pair(p, rounded(cell(game.g.PieceAt[static_cast<std::size_t>(p)] - 1))));
 
         // Whatever shows of an element, changed, is repainted where it was and
-        // where it is; the far corner of the board is not. (Elements compare
-        // whole, so one change of look, the caption, stands for the others.)
+        // where it is; the far corner of the board is not.
         GameState& g = game.g;
         Window& w = g.win;
         Element &piece = w.Piece(1), &caption = w.Label3, &frame = w.Shape1;
@@ -125,7 +124,12 @@ private slots:
             {"picture's pixels", &piece, repoint},
             {"visibility", &piece, [&] { piece.Visible = false; }},
             {"z-order", &piece, [&] { w.BringToFront(piece); }},
+            {"border", &piece, [&] { piece.Border = !piece.Border; }},
+            {"colour", &caption, [&] { caption.BackColor.r ^= 0x80; }},
+            {"text colour", &caption, [&] { caption.ForeColor.g ^= 0x80; }},
             {"caption", &caption, [&] { caption.Caption += "X"; }},
+            {"bold", &caption, [&] { caption.Bold = !caption.Bold; }},
+            {"font size", &caption, [&] { caption.FontPoints += 2; }},
             {"hint look", &frame, [&] { w.Shape1IsHint = !w.Shape1IsHint; }},
         };
         const QPoint far = game.Middle(g.PieceCount);
