@@ -57,9 +57,12 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
                          std::filesystem::exists(dir.File("Quilto.ini"))),
               std::tuple(24, Box{120, 120, 9000, 6000}, false, Settings{6, 4, 1, false, false, false}, false));
     // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
+    // A settings file that cannot be written does not stop the puzzle.
     g.BoardHeight = 14870;
+    fake.failWrites = true;
     Start({5, 4, 1, false, false, false}, 500, 400);
-    EXPECT_EQ(g.win.Image1[0].box.Height, 3690.5f);
+    EXPECT_EQ(std::tuple(g.win.Image1[0].box.Height, g.fPlaying, LoadSettings(g.SettingsPath).Columns),
+              std::tuple(3690.5f, true, 6));
 }
 
 TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
