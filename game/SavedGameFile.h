@@ -26,7 +26,7 @@ struct DecodedSavedGame {
 
 // Reads a file's bytes; anything but a valid saved game of this version or
 // an older one gives its fault. Never throws, and allocates no more than the
-// bytes given plus a few kilobytes whatever the file's counts say.
+// bytes given plus some 40 KiB whatever the file's counts say.
 DecodedSavedGame DecodeSavedGame(std::string_view bytes);
 
 }  // namespace quilto
