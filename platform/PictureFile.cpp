@@ -19,9 +19,34 @@ PictureFile NotAPicture() {
     return {LoadStatus::NotAPicture, {}};
 }
 
+// libjpeg decodes at a number of eighths of the size (its DCT scaled down),
+// so that the whole picture is never made. Halves, quarters and eighths are
+// its fast and faithful scales; at the others it rebuilds colour less exactly
+// (a tenth of the range off, on fine colour detail) and no faster. The
+// smallest of them that still holds `kept`; `own` when none is smaller.
+QSize JpegDecodeSize(const QByteArray& format, QSize own, QSize kept) {
+    if (format != "jpeg" && format != "jpg") return own;
+    for (const int eighths : {1, 2, 4}) {
+        const QSize at((own.width() * eighths + 7) / 8, (own.height() * eighths + 7) / 8);
+        if (at.width() >= kept.width() && at.height() >= kept.height()) return at;
+    }
+    return own;
+}
+
 }  // namespace
 
-PictureFile ReadPictureFile(const QString& path, qint64 maxPixels) {
+QSize DecodedSize(QSize own, QSize shown) {
+    if (own.isEmpty() || shown.isEmpty()) return own;
+    const qint64 w = own.width(), h = own.height(), sw = shown.width(), sh = shown.height();
+    if (sw * h >= sh * w) {  // the width sets the scale; the height covers the rest
+        if (sw >= w) return own;
+        return {int(sw), int((h * sw + w - 1) / w)};
+    }
+    if (sh >= h) return own;
+    return {int((w * sh + h - 1) / h), int(sh)};
+}
+
+PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown) {
     const QFileInfo info(path);
     if (!info.exists() || !info.isReadable()) return {LoadStatus::Failed, {}};
     // Folders, devices and pipes (opening a pipe would wait for a writer).
@@ -35,17 +60,38 @@ PictureFile ReadPictureFile(const QString& path, qint64 maxPixels) {
     if (!reader.canRead()) return NotAPicture();
     if (!SafeToRead(reader.format(), file)) return NotAPicture();
     // Most readers know the size from the header alone.
-    if (const QSize declared = reader.size(); declared.isValid() && TooLarge(declared, maxPixels)) return NotAPicture();
+    const QSize declared = reader.size();
+    if (declared.isValid() && TooLarge(declared, maxPixels)) return NotAPicture();
     // The others, and canvases larger than the size declared (a GIF declares its
     // first frame), meet Qt's allocation limit: 4 bytes a pixel.
     QImageReader::setAllocationLimit(int(std::min<qint64>(maxPixels * 4 / (1024 * 1024) + 1, INT_MAX)));
 
+    // A reader that scales as it decodes is asked for a smaller picture, in
+    // the file's own orientation (it is turned afterwards).
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize declaredShown = turned ? declared.transposed() : declared;
+    QSize asked;
+    if (declared.isValid()) {
+        const QSize at =
+            JpegDecodeSize(reader.format(), declared, DecodedSize(declared, turned ? shown.transposed() : shown));
+        if (at != declared) {
+            reader.setScaledSize(at);
+            asked = turned ? at.transposed() : at;
+        }
+    }
+
     QImage image;  // the first frame or page
     if (!reader.read(&image) || image.isNull() || TooLarge(image.size(), maxPixels)) return NotAPicture();
+    // A reader that gave another size than asked gave the picture as it is.
+    const QSize own = asked.isValid() && image.size() == asked ? declaredShown : image.size();
+    if (const QSize kept = DecodedSize(own, shown); kept != image.size()) {
+        QImage smaller = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!smaller.isNull()) image = std::move(smaller);
+    }
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull()) return NotAPicture();
-    return {LoadStatus::Ok, std::move(image)};
+    return {LoadStatus::Ok, DecodedPicture(std::move(image), own)};
 }
 
 }  // namespace quilto

@@ -3,21 +3,32 @@
 // frame of an animated or multi-page file, turned as the file asks, in one of
 // the two formats the board canvas paints fastest. Whatever is not a picture,
 // is broken, or is larger than the limit is refused; wherever a file declares
-// its size, before any pixel memory is taken.
-#include <QImage>
+// its size, before any pixel memory is taken. A picture larger than the
+// screen shows it is kept smaller: shrunk once decoded, and a JPEG decoded by
+// libjpeg itself at a half, a quarter or an eighth first.
+#include <QSize>
 #include <QString>
 
+#include "platform/DecodedPicture.h"
 #include "platform/Platform.h"
 
 namespace quilto {
 
 struct PictureFile {
     LoadStatus status = LoadStatus::Failed;
-    QImage image;  // Format_RGB32 or Format_ARGB32_Premultiplied when status is Ok
+    // When status is Ok: Format_RGB32 or Format_ARGB32_Premultiplied pixels.
+    DecodedPicture picture;
 };
 
+// The size a picture of `own` pixels is kept at when no part of it is ever
+// shown larger than stretched or fitted to `shown` device pixels: the scale at
+// which it covers `shown` (every fit of the board cuts a band at most that
+// scale), never above 1. An empty `shown` keeps every pixel.
+QSize DecodedSize(QSize own, QSize shown);
+
 // Pictures of more than maxPixels pixels are refused as NotAPicture; a file
-// that cannot be opened is Failed.
-PictureFile ReadPictureFile(const QString& path, qint64 maxPixels);
+// that cannot be opened is Failed. The limit holds for the picture's own size
+// and for whatever a reader decodes.
+PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown = {});
 
 }  // namespace quilto

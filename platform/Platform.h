@@ -25,8 +25,9 @@ enum class LoadStatus {
 struct LoadedPicture {
     LoadStatus status = LoadStatus::Failed;
     PictureId id = kNoPictureId;
-    std::int32_t width = 0;   // pixels
-    std::int32_t height = 0;  // pixels
+    // The picture's own size in pixels, whatever the platform keeps of them.
+    std::int32_t width = 0;
+    std::int32_t height = 0;
 };
 
 class Platform {

@@ -102,12 +102,13 @@ LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
     PictureFile file;
     {
         const BusyPointer busy;
-        file = read_(QString::fromStdString(path), maxPixels_);
+        file = read_(QString::fromStdString(path), maxPixels_, shownArea_ ? shownArea_() : QSize());
     }
     if (file.status != LoadStatus::Ok) return {file.status, kNoPictureId, 0, 0};
     const PictureId id = nextId_++;
-    const LoadedPicture loaded{LoadStatus::Ok, id, file.image.width(), file.image.height()};
-    pictures_.emplace(id, std::move(file.image));
+    // The game cuts in the picture's own pixels, whatever was kept of them.
+    const LoadedPicture loaded{LoadStatus::Ok, id, file.picture.size.width(), file.picture.size.height()};
+    pictures_.emplace(id, std::move(file.picture));
     return loaded;
 }
 
@@ -115,8 +116,8 @@ void QtPlatform::ReleasePicture(PictureId id) {
     pictures_.erase(id);
 }
 
-const QImage& QtPlatform::Picture(PictureId id) const {
-    static const QImage none;
+const DecodedPicture& QtPlatform::Picture(PictureId id) const {
+    static const DecodedPicture none;
     auto it = pictures_.find(id);
     return it == pictures_.end() ? none : it->second;
 }

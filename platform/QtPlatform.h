@@ -1,9 +1,8 @@
 #pragma once
 // The platform on Qt: message boxes, sound cues, the desktop's open
-// operation, the file dialog, pictures decoded by Qt's image readers and
-// files saved whole with QSaveFile.
+// operation, the file dialog, pictures decoded by Qt's image readers (no
+// larger than the screen shows them) and files saved whole with QSaveFile.
 #include <QElapsedTimer>
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -20,7 +19,7 @@ namespace quilto {
 
 class QtPlatform : public Platform {
 public:
-    using PictureReader = std::function<PictureFile(const QString& path, qint64 maxPixels)>;
+    using PictureReader = std::function<PictureFile(const QString& path, qint64 maxPixels, QSize shown)>;
 
     // Pictures of more than maxPixels pixels are refused; read decodes them.
     explicit QtPlatform(qint64 maxPixels = kMaxPixels, PictureReader read = ReadPictureFile);
@@ -32,6 +31,10 @@ public:
     // game command (pending events, a message box, the file dialog), so that
     // it can schedule the repaint of what the game has changed so far.
     void SetBeforeEvents(std::function<void()> f) { beforeEvents_ = std::move(f); }
+    // The largest area, in device pixels, that a picture is shown stretched
+    // or fitted to, asked at every load: pictures keep no more pixels than
+    // they need to cover it. Unset, they keep every pixel.
+    void SetShownArea(std::function<QSize()> f) { shownArea_ = std::move(f); }
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override;
@@ -44,8 +47,8 @@ public:
     double Now() override;
     std::uint64_t ClockSeed() override;
 
-    // The pixels behind a handle; a null image for an unknown one.
-    const QImage& Picture(PictureId id) const;
+    // The picture behind a handle; a null image for an unknown one.
+    const DecodedPicture& Picture(PictureId id) const;
 
     // The game's limit: a decoded picture of up to a gibibyte.
     static constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
@@ -57,12 +60,13 @@ private:
 
     QPointer<QWidget> owner_;
     std::unique_ptr<QSoundEffect> sound_;
-    std::unordered_map<PictureId, QImage> pictures_;
+    std::unordered_map<PictureId, DecodedPicture> pictures_;
     PictureId nextId_ = 1;
     qint64 maxPixels_;
     PictureReader read_;
     QElapsedTimer clock_;
     std::function<void()> beforeEvents_;
+    std::function<QSize()> shownArea_;
 };
 
 // Loads Qt's own Spanish translations, so that standard buttons read

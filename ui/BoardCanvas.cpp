@@ -111,8 +111,9 @@ void BoardCanvas::PaintPicture(QPainter& p, const Element& e, const QRectF& r) c
     if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size()) {
         const PixelRect& src = g_.pictures[e.Picture];
         if (!scaled_.Draw(p, r, src)) {
-            const QImage& image = pictures_(src.source);
-            if (!image.isNull()) p.drawImage(r, image, QRectF(src.Left, src.Top, src.Width, src.Height));
+            const DecodedPicture& picture = pictures_(src.source);
+            if (!picture.image.isNull())
+                p.drawImage(r, picture.image, picture.ToDecoded(QRectF(src.Left, src.Top, src.Width, src.Height)));
         }
     }
     if (e.Border) {

@@ -1,9 +1,10 @@
 #pragma once
 // The board canvas: one widget that paints every element of the main window
 // in z-order from the one loaded picture. Pieces are source rectangles of
-// that picture stretched to their boxes, drawn from one copy of the board's
-// part of it scaled to the screen; no pixels are copied per piece. It reports
-// the pointer in window units and leaves the rules to its owner.
+// that picture (in its own pixels, which the decoded picture may hold fewer
+// of) stretched to their boxes, drawn from one copy of the board's part of it
+// scaled to the screen; no pixels are copied per piece. It reports the
+// pointer in window units and leaves the rules to its owner.
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -18,7 +19,7 @@ namespace quilto {
 class BoardCanvas : public QWidget {
     Q_OBJECT
 public:
-    using PictureLookup = std::function<const QImage&(PictureId)>;
+    using PictureLookup = ScaledBoardPicture::PictureLookup;
 
     BoardCanvas(const GameState& g, PictureLookup pictures, QWidget* parent = nullptr);
 

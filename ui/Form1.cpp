@@ -14,6 +14,8 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "game/GameMenu.h"
@@ -99,6 +101,18 @@ Form1::~Form1() {
 Form2* Form1::ConfigurationDialog() {
     if (!form2_) form2_ = new Form2(g_, this);
     return form2_;
+}
+
+QSize Form1::LargestBoardPixels() const {
+    qreal ratio = devicePixelRatioF();
+    QSize available;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        ratio = std::max(ratio, s->devicePixelRatio());
+        available = available.expandedTo(s->availableGeometry().size());
+    }
+    const QSizeF pixels =
+        g_.fLayoutPending ? QSizeF(available) : QSizeF(g_.BoardWidth, g_.BoardHeight) / qreal(kUnitsPerPixel);
+    return {int(std::ceil(pixels.width() * ratio)), int(std::ceil(pixels.height() * ratio))};
 }
 
 void Form1::BuildMenu() {

@@ -29,6 +29,10 @@ public:
     void Sync();
 
     BoardCanvas* Canvas() const { return canvas_; }
+    // The largest the board shows a picture, in device pixels: the board area
+    // at the highest pixel ratio among the screens (the window may move to
+    // that one); before the board is laid out, the largest available area.
+    QSize LargestBoardPixels() const;
     QTimer& Timer1() { return timer1_; }
     Form2* ConfigurationDialog();
 

@@ -14,7 +14,7 @@ constexpr double kMaxCopySide = 16384;
 constexpr int kBytesPerPixel = 4;
 
 // Paints the rows [top, bottom) of the copy whose pixels start at bits: the
-// area of the source stretched to the whole copy.
+// area of the source (in its decoded pixels) stretched to the whole copy.
 void ScaleRows(uchar* bits, const QImage* copy, int top, int bottom, const QImage* source, QRectF area) {
     QImage rows(bits + static_cast<qsizetype>(top) * copy->bytesPerLine(), copy->width(), bottom - top,
                 copy->bytesPerLine(), copy->format());
@@ -41,23 +41,23 @@ void ScaledBoardPicture::Reserve(QSize devicePixels) {
 void ScaledBoardPicture::Update(const GameState& g, const PictureLookup& pictures, qreal pixelRatio) {
     Key key{g.BoardSerial, g.pictures.Size(), kNoPictureId, 0, pixelRatio};
     if (g.pictures.Size() > 1) key.source = g.pictures[1].source;
-    static const QImage none;
-    const QImage& source = key.source == kNoPictureId ? none : pictures(key.source);
-    key.imageKey = source.cacheKey();
+    static const DecodedPicture none;
+    const DecodedPicture& source = key.source == kNoPictureId ? none : pictures(key.source);
+    key.imageKey = source.image.cacheKey();
     if (key == key_) return;
     key_ = key;
     image_ = QImage();
-    if (!source.isNull()) Make(g, source, pixelRatio);
+    if (!source.image.isNull()) Make(g, source, pixelRatio);
 }
 
-void ScaledBoardPicture::Make(const GameState& g, const QImage& source, qreal pixelRatio) {
+void ScaledBoardPicture::Make(const GameState& g, const DecodedPicture& source, qreal pixelRatio) {
     // The part of the picture that anything on the board shows.
     QRectF area;
     for (std::size_t h = 1; h < g.pictures.Size(); ++h) {
         const PixelRect& r = g.pictures[static_cast<PictureHandle>(h)];
         if (r.source == key_.source) area |= QRectF(r.Left, r.Top, r.Width, r.Height);
     }
-    area &= QRectF(source.rect());
+    area &= QRectF(QPointF(0, 0), QSizeF(source.size));
     // The scale the pieces are drawn at, taken over the whole board: the
     // pieces' rectangles are whole pixels, their boxes are not.
     double boxW = 0, boxH = 0, srcW = 0, srcH = 0;
@@ -78,7 +78,7 @@ void ScaledBoardPicture::Make(const GameState& g, const QImage& source, qreal pi
 
     const int w = static_cast<int>(width), h = static_cast<int>(height);
     const QImage::Format format =
-        source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+        source.image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     if (w <= reservedWidth_ && static_cast<std::size_t>(w) * h * kBytesPerPixel <= memory_.size())
         image_ = QImage(memory_.data(), w, h, w * kBytesPerPixel, format);
     else
@@ -86,8 +86,9 @@ void ScaledBoardPicture::Make(const GameState& g, const QImage& source, qreal pi
     if (image_.isNull()) return;
     // Two halves at once; each is exactly what one pass would paint there.
     uchar* bits = image_.bits();
-    auto lower = std::async(std::launch::async, ScaleRows, bits, &image_, h / 2, h, &source, area);
-    ScaleRows(bits, &image_, 0, h / 2, &source, area);
+    const QRectF decoded = source.ToDecoded(area);
+    auto lower = std::async(std::launch::async, ScaleRows, bits, &image_, h / 2, h, &source.image, decoded);
+    ScaleRows(bits, &image_, 0, h / 2, &source.image, decoded);
     lower.get();
     area_ = area;
     sx_ = width / area.width();

@@ -1,9 +1,9 @@
 #pragma once
 // The part of the loaded picture that the board uses, scaled once to the
 // size its pieces have on the screen. Pieces stay rectangles of the loaded
-// picture; they are copied from this picture pixel for pixel (or stretched,
-// where a box and its rectangle differ by more than half a pixel) instead of
-// being shrunk from the full picture at every paint.
+// picture, in its own pixels; they are copied from this picture pixel for
+// pixel (or stretched, where a box and its rectangle differ by more than half
+// a pixel) instead of being shrunk from the decoded picture at every paint.
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "platform/DecodedPicture.h"
 
 namespace quilto {
 
 class ScaledBoardPicture {
 public:
-    using PictureLookup = std::function<const QImage&(PictureId)>;
+    using PictureLookup = std::function<const DecodedPicture&(PictureId)>;
 
     // Makes room, ahead of time, for a copy of up to this many device pixels,
     // so that the first board does not wait for fresh memory.
@@ -42,10 +43,10 @@ private:
         qreal pixelRatio = 0;
         friend bool operator==(const Key&, const Key&) = default;
     };
-    void Make(const GameState& g, const QImage& source, qreal pixelRatio);
+    void Make(const GameState& g, const DecodedPicture& source, qreal pixelRatio);
 
     Key key_;
-    QRectF area_;             // the part of the loaded picture the copy holds, in its pixels
+    QRectF area_;             // the part of the loaded picture the copy holds, in its own pixels
     double sx_ = 0, sy_ = 0;  // pixels of the copy per pixel of the loaded picture
     std::vector<uchar> memory_;
     int reservedWidth_ = 0;

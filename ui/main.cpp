@@ -16,9 +16,11 @@ int main(int argc, char* argv[]) {
     quilto::GameState g(platform);
     const QString appDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     g.SettingsPath = quilto::SettingsFilePath(appDir);
-    quilto::Form1 form(g, appDir.toStdString(),
-                       [&platform](quilto::PictureId id) -> const QImage& { return platform.Picture(id); });
+    quilto::Form1 form(g, appDir.toStdString(), [&platform](quilto::PictureId id) -> const quilto::DecodedPicture& {
+        return platform.Picture(id);
+    });
     platform.SetOwner(&form);
+    platform.SetShownArea([&form] { return form.LargestBoardPixels(); });
     platform.SetBeforeEvents([&form] { form.Sync(); });
     // The about box comes first; the main window opens once it is closed.
     quilto::FormMorvelin::ShowModal(platform, g.AppDir, &form);

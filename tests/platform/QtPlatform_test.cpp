@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QtTest>
@@ -71,11 +72,12 @@ private slots:
     // refused; a missing file fails. Releasing forgets the pixels, harmlessly twice.
     void loadsByContentRefusesTheRestAndReleases() {
         const LoadedPicture a = Load("canción.png", kGif), b = Load("sin_extension", kGif);
-        QCOMPARE(std::tuple(a.status, QSize(a.width, a.height), platform_.Picture(a.id).size(), b.status, a.id != b.id),
+        QCOMPARE(std::tuple(a.status, QSize(a.width, a.height), platform_.Picture(a.id).image.size(), b.status,
+                            a.id != b.id),
                  std::tuple(LoadStatus::Ok, QSize(3, 2), QSize(3, 2), LoadStatus::Ok, true));
         platform_.ReleasePicture(a.id);
         platform_.ReleasePicture(a.id);
-        QCOMPARE(std::tuple(platform_.Picture(a.id).isNull(), platform_.Picture(b.id).size(),
+        QCOMPARE(std::tuple(platform_.Picture(a.id).image.isNull(), platform_.Picture(b.id).image.size(),
                             Load("notas.txt", "Esto no es una imagen.\n").status, Load("vacio.png", {}).status,
                             platform_.LoadPicture(dir_.path().toStdString()).status,
                             platform_.LoadPicture(dir_.filePath("no-existe.png").toStdString()).status),
@@ -116,7 +118,7 @@ private slots:
         const QSize size = kOddSeeds.value(name, name.startsWith("hostile-") ? QSize(0, 0) : QSize(16, 12));
         const long before = PeakKb();
         const LoadedPicture loaded = platform_.LoadPicture(kSeedDir.filePath(name).toStdString());
-        const QImage& picture = platform_.Picture(loaded.id);
+        const QImage& picture = platform_.Picture(loaded.id).image;
         // Painting takes the pixels as they are: 32 bits, premultiplied where there is alpha.
         const int format = size.isEmpty()              ? QImage::Format_Invalid
                            : picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
@@ -127,9 +129,55 @@ private slots:
         QCOMPARE_LT(PeakKb() - before, 256 * 1024);
     }
 
+    // A picture is kept at the scale at which it covers the board along the
+    // board's limiting side, never above 1, while the game goes on cutting in
+    // the picture's own pixels. JPEG is decoded smaller by libjpeg, asked in
+    // the file's own orientation before it is turned; other formats are
+    // shrunk; a picture no larger than the board keeps every pixel as it is.
+    void picturesAreKeptAtTheScaleThatCoversTheBoard() {
+        const QSize board(1568, 942);
+        QCOMPARE((QList<QSize>{DecodedSize({6000, 4000}, board), DecodedSize({4000, 6000}, board),
+                               DecodedSize({9000, 2000}, board), DecodedSize({1000, 3000}, board),
+                               DecodedSize({6000, 4000}, {})}),
+                 (QList<QSize>{{1568, 1046}, {1568, 2352}, {4239, 942}, {1000, 3000}, {6000, 4000}}));
+
+        const auto encoded = [](const QImage& image, const char* format) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return bytes;
+        };
+        QImage picture(640, 480, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 255 / 640, y * 255 / 480, 90));
+        const QImage small = picture.copy(0, 0, 150, 100);
+        QFile turned(kSeedDir.filePath("jpeg-exif-rotated.jpg"));
+        QVERIFY(turned.open(QIODevice::ReadOnly));
+        QSize shown;
+        platform_.SetShownArea([&shown] { return shown; });
+        const std::tuple<const char*, QByteArray, QSize, QSize, QSize> cases[] = {
+            {"grande.jpg", encoded(picture, "jpg"), {160, 100}, {640, 480}, {160, 120}},
+            {"grande.png", encoded(picture, "png"), {100, 100}, {640, 480}, {134, 100}},
+            {"girada.jpg", turned.readAll(), {6, 4}, {12, 16}, {6, 8}},
+            {"pequena.png", encoded(small, "png"), {160, 100}, {150, 100}, {150, 100}},
+        };
+        PictureId last = kNoPictureId;
+        for (const auto& [name, bytes, area, own, kept] : cases) {
+            shown = area;
+            const LoadedPicture loaded = Load(name, bytes);
+            last = loaded.id;
+            const DecodedPicture& held = platform_.Picture(loaded.id);
+            QCOMPARE(std::tuple(name, QSize(loaded.width, loaded.height), held.size, held.image.size()),
+                     std::tuple(name, own, own, kept));
+        }
+        QCOMPARE(platform_.Picture(last).image, small);  // every pixel as it is
+        platform_.SetShownArea(nullptr);
+    }
+
     void showsTheWaitPointerWhileDecoding() {
         QList<Qt::CursorShape> during;
-        QtPlatform platform(QtPlatform::kMaxPixels, [&](const QString&, qint64) -> PictureFile {
+        QtPlatform platform(QtPlatform::kMaxPixels, [&](const QString&, qint64, QSize) -> PictureFile {
             const QCursor* shown = QGuiApplication::overrideCursor();
             during << (shown ? shown->shape() : Qt::ArrowCursor);
             if (during.size() == 2) throw std::runtime_error("unreadable");

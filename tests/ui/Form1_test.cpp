@@ -32,8 +32,8 @@ struct ShownGame {
     test::FakePlatform platform;
     const bool saved = SaveSettings(platform, {6, 4, 2, false, true, false}, dir.filePath("Quilto.ini").toStdString());
     GameState g{platform};
-    QImage picture;
-    Form1 form{g, dir.path().toStdString() + "/", [this](PictureId) -> const QImage& { return picture; }};
+    DecodedPicture picture;
+    Form1 form{g, dir.path().toStdString() + "/", [this](PictureId) -> const DecodedPicture& { return picture; }};
 
     ShownGame() {
         form.showMaximized();
@@ -82,9 +82,14 @@ private slots:
                                          "Como Jugar ", "Acerca de... "})));
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
-        QCOMPARE(std::tuple(frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight),
-                 std::tuple(Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
-                            std::int32_t(frame.Width), std::int32_t(frame.Height)));
+        // Pictures are kept for the board's size in device pixels.
+        const qreal ratio = game.form.devicePixelRatioF();
+        QCOMPARE(
+            std::tuple(frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight,
+                       game.form.LargestBoardPixels()),
+            std::tuple(Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
+                       std::int32_t(frame.Width), std::int32_t(frame.Height),
+                       QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
         game.form.showNormal();
         QTRY_COMPARE(std::pair(game.form.isMaximized(), game.g.win.Label1.box), std::pair(true, frame));
     }
@@ -92,9 +97,9 @@ private slots:
     // Every position shows the cell of the piece PieceAt says it holds.
     void theBoardIsPaintedAndRepaintedWhereItChanges() {
         ShownGame game;
-        game.picture = QImage(400, 200, QImage::Format_RGB32);
+        game.picture = DecodedPicture(QImage(400, 200, QImage::Format_RGB32));
         const auto cell = [](int i) { return QColor::fromHsv((i * 47) % 360, 200, 120 + (i * 31) % 120); };
-        QPainter painter(&game.picture);
+        QPainter painter(&game.picture.image);
         for (int i = 0; i < 20; ++i) painter.fillRect(i % 5 * 80, i / 5 * 50, 80, 50, cell(i));
         QVERIFY(game.Start({5, 4, 1, false, false, false}));
         const QImage shot = game.form.Canvas()->grab().toImage();

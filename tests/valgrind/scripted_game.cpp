@@ -32,11 +32,12 @@ void AnswerModalWindows() {
         if (b->text() == QStringLiteral("Aceptar")) b->click();
 }
 
-// A picture of one colour, a little wider for each puzzle.
+// A picture of one colour, a little wider for each puzzle and larger than
+// the board, so that it is kept smaller: JPEG decoded smaller, PNG shrunk.
 std::string WritePicture(const QTemporaryDir& dir, int n) {
-    QImage image(240 + 40 * n, 180, QImage::Format_RGB32);
+    QImage image(960 + 160 * n, 720, QImage::Format_RGB32);
     image.fill(QColor::fromHsv(n * 50 % 360, 200, 220));
-    const QString file = dir.filePath(QStringLiteral("picture%1.png").arg(n));
+    const QString file = dir.filePath(QStringLiteral("picture%1.%2").arg(n).arg(n % 2 ? "jpg" : "png"));
     image.save(file);
     return file.toStdString();
 }
@@ -51,8 +52,9 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     GameState g(platform);
     Form1 form(g, dir.path().toStdString() + "/",
-               [&platform](PictureId id) -> const QImage& { return platform.Picture(id); });
+               [&platform](PictureId id) -> const DecodedPicture& { return platform.Picture(id); });
     platform.SetOwner(&form);
+    platform.SetShownArea([&form] { return form.LargestBoardPixels(); });
     platform.SetBeforeEvents([&form] { form.Sync(); });
     form.showMaximized();
     if (!QTest::qWaitForWindowExposed(&form) || !QTest::qWaitFor([&] { return !g.fLayoutPending; }, 20000)) return 2;
