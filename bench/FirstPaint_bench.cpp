@@ -10,7 +10,6 @@ namespace quilto {
 namespace {
 
 using bench::App;
-using bench::BigPicture;
 using bench::PaintedGame;
 
 void CreateAndPaint(benchmark::State& state, Settings s) {
@@ -24,11 +23,12 @@ void CreateAndPaint(benchmark::State& state, Settings s) {
         benchmark::DoNotOptimize(game.screen.constBits());
     }
     state.counters["pieces"] = game.g.PieceCount;
-    // What the board holds beside the decoded picture, as a share of it.
+    // What the board holds beside the picture kept for it, as a share of it.
     const Window& w = game.g.win;
     const double board = w.Image1.capacity() * sizeof(Element) + w.Shape4.capacity() * sizeof(Box) +
                          game.g.pictures.Size() * sizeof(PixelRect) + game.g.PieceAt.capacity() * sizeof(std::int16_t);
-    state.counters["board_share_%"] = 100 * board / static_cast<double>(BigPicture().sizeInBytes());
+    const QImage& kept = bench::KeptPicture(bench::BoardPixels(game.g)).image;
+    state.counters["board_share_%"] = 100 * board / static_cast<double>(kept.sizeInBytes());
 }
 
 void BM_CreateAndPaint65Sliding(benchmark::State& state) {

@@ -1,12 +1,15 @@
 #pragma once
 // What the paint benchmarks share: an offscreen application, a 24-megapixel
-// picture with detail everywhere, and a game whose board canvas paints into
-// a full-HD screen image.
+// picture with detail everywhere, kept as the platform keeps it for a board,
+// and a game whose board canvas paints into a full-HD screen image.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <map>
+#include <utility>
 
 #include "BenchGame.h"
+#include "platform/PictureFile.h"
 #include "ui/BoardCanvas.h"
 
 namespace quilto::bench {
@@ -37,9 +40,27 @@ inline const QImage& BigPicture() {
     return image;
 }
 
+// The big picture as the platform keeps it for a board of `board` device
+// pixels: no more pixels than cover the board, the picture's own size beside them.
+inline const DecodedPicture& KeptPicture(QSize board) {
+    static std::map<std::pair<int, int>, DecodedPicture> kept;
+    auto [it, added] = kept.try_emplace({board.width(), board.height()});
+    if (added) {
+        const QSize size = DecodedSize(BigPicture().size(), board);
+        it->second = {BigPicture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), BigPicture().size()};
+    }
+    return it->second;
+}
+
+// The board of g in device pixels at a pixel ratio of 1, as the main window gives it.
+inline QSize BoardPixels(const GameState& g) {
+    return {(g.BoardWidth + kUnitsPerPixel - 1) / kUnitsPerPixel,
+            (g.BoardHeight + kUnitsPerPixel - 1) / kUnitsPerPixel};
+}
+
 // The game, its canvas on a full-HD window, and the screen it paints into.
 struct PaintedGame : BenchGame {
-    BoardCanvas canvas{g, [](PictureId) -> const QImage& { return BigPicture(); }};
+    BoardCanvas canvas{g, [this](PictureId) -> const DecodedPicture& { return KeptPicture(BoardPixels(g)); }};
     QImage screen;
 
     explicit PaintedGame(const Settings& s) : BenchGame(s, BigPicture().width(), BigPicture().height()) {
