@@ -5,6 +5,9 @@
 // The file's name ends in a suffix chosen by the input's last byte: Qt asks
 // the reader named by the suffix first, which reaches readers that have no
 // signature of their own. A zero, which ends every TGA file, picks ".tga".
+// The byte before it, when odd, has the picture kept for a board of 8 x 6
+// pixels (JPEG decoded smaller, the others shrunk), so that the seeds of
+// 16 x 12 go both ways.
 //
 // Qt's readers are not instrumented, so libFuzzer would see only our few
 // branches and drop most seeds. What a reader makes of the file (which reader,
@@ -34,9 +37,12 @@ constexpr qint64 kFuzzMaxPixels = 1024 * 1024;
 const char* const kSuffixes[] = {".tga", "",     ".png", ".jpg", ".gif", ".bmp",  ".webp", ".tif", ".ico",
                                  ".cur", ".ppm", ".xpm", ".xbm", ".mng", ".icns", ".wbmp", ".svg", ".txt"};
 
+const QSize kBoard(8, 6);
+
 struct Harness {
     QTemporaryDir dir;
     quilto::QtPlatform platform{kFuzzMaxPixels};
+    QSize shown;
 };
 Harness* harness = nullptr;
 volatile unsigned pixelSum = 0;  // keeps the reads of the pixels
@@ -81,6 +87,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static QGuiApplication app(argc, argv);
     harness = new Harness;
     Check(harness->dir.isValid());
+    harness->platform.SetShownArea([] { return harness->shown; });
     return 0;
 }
 
@@ -112,9 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
+    harness->shown = size >= 2 && data[size - 2] % 2 ? kBoard : QSize();
     const LoadedPicture loaded = harness->platform.LoadPicture(path.toStdString());
     QFile::remove(path);
-    Mark({5, reader, static_cast<std::uint64_t>(loaded.status), Magnitude(loaded.width), Magnitude(loaded.height)});
+    Mark({5, reader, static_cast<std::uint64_t>(loaded.status), Magnitude(loaded.width), Magnitude(loaded.height),
+          static_cast<std::uint64_t>(harness->shown.isEmpty())});
     // The file exists and is readable: it is a picture or it is not one.
     Check(loaded.status == LoadStatus::Ok || loaded.status == LoadStatus::NotAPicture);
     if (loaded.status == LoadStatus::NotAPicture) {
@@ -123,11 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(loaded.id != kNoPictureId && loaded.width >= 1 && loaded.height >= 1);
     Check(qint64(loaded.width) * loaded.height <= kFuzzMaxPixels);
-    const QImage& image = harness->platform.Picture(loaded.id);
-    Check(image.width() == loaded.width && image.height() == loaded.height);
+    // The pixels kept cover the board, or are all of them.
+    const DecodedPicture& picture = harness->platform.Picture(loaded.id);
+    const QImage& image = picture.image;
+    Check(picture.size == QSize(loaded.width, loaded.height));
+    Check(image.size() == DecodedSize(picture.size, harness->shown));
     Check(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied);
     pixelSum = TouchPixels(image);
     harness->platform.ReleasePicture(loaded.id);
-    Check(harness->platform.Picture(loaded.id).isNull());
+    Check(harness->platform.Picture(loaded.id).image.isNull());
     return 0;
 }
