@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Measures from outside the program how long the player waits for a 65 x 65
-# board: the real program on Xvfb (1600 x 1000) with openbox, a 24-megapixel
-# photo-like JPEG loaded through the file dialog, then Return sent to the
-# configuration dialog as a key press to the X server, and the screen read
-# about every 10 ms until it settles (tools/key-to-screen.c). Prints the
-# median, lowest and highest of RUNS runs for each kind of board. Not part of
-# the test suite: the figures depend on the machine and its load.
+# Measures from outside the program how long the player waits: the real
+# program on Xvfb (1600 x 1000) with openbox, a 24-megapixel photo-like JPEG.
+# Return is sent as a key press to the X server, first in the file dialog
+# (until the configuration dialog is on the screen), then in the
+# configuration dialog (until the 65 x 65 board is painted), and the screen
+# is read about every 10 ms until it settles (tools/key-to-screen.c). The
+# program's resident memory is read before the file dialog opens and once the
+# configuration dialog is up. Prints the median, lowest and highest of RUNS
+# runs for each kind of board. Not part of the test suite: the figures depend
+# on the machine and its load.
 #
 #   tools/measure-board-latency.sh [BUILD_FOLDER] [RUNS]     (default: build 7)
 #
@@ -37,7 +40,14 @@ settings_file() {
   printf 'Piezas m\363viles (T/F):\r\n 0 \r\n'
 }
 
-# One run: start the program, load the photo, wait for the dialog, then time Return.
+# resident_mib PID: the process's resident memory in MiB.
+resident_mib() {
+  awk '/^VmRSS:/ { printf "%.0f", $2 / 1024 }' "/proc/$1/status"
+}
+
+# One run: start the program, time Return in the file dialog with the photo's
+# name typed, note the memory, wait for the configuration dialog, then time
+# Return in it. Prints "load_ms rss_before rss_after caption_ms board_ms polls interval".
 measure_once() {
   rm -rf "$work/quilto"
   cp -r "$build/quilto" "$work/quilto"
@@ -51,15 +61,19 @@ measure_once() {
   press "$about" space
   main=$(wait_window "$game_pid" '^Quilto 1\.0$')
   sleep 0.5
+  local before after load
+  before=$(resident_mib "$game_pid")
   press "$main" F3
   chooser=$(wait_window "$game_pid" '^(Abrir|Open)')
   type_text "$chooser" "$work/photo.jpg"
-  press "$chooser" Return
+  sleep 0.3
+  load=$("$work/key-to-screen" Return 1000 | cut -d' ' -f2)
   config=$(wait_window "$game_pid" '^Configuración$')
+  after=$(resident_mib "$game_pid")
   sleep 1
   xdotool windowactivate --sync "$config" >/dev/null 2>&1 || xdotool windowfocus --sync "$config"
   sleep 0.3
-  "$work/key-to-screen" Return 1500
+  echo "$load $before $after $("$work/key-to-screen" Return 1500)"
   kill "$game_pid" 2>/dev/null || true
   wait "$game_pid" 2>/dev/null || true
   game_pid=
@@ -72,12 +86,17 @@ stats() {
     printf "%.0f ms (%.0f–%.0f)", m, v[1], v[NR] }'
 }
 
-echo "Return in the dialog to the settled screen, $runs runs each, median (lowest–highest):"
-for mode in "regular sliding:0:1" "regular free:0:0" "irregular sliding:1:1"; do
+echo "Return to the settled screen, $runs runs each, median (lowest–highest):"
+: >"$work/all"
+for mode in "regular sliding:0:1" "regular free:0:0" "irregular sliding:1:1" "irregular free:1:0"; do
   IFS=: read -r name irregular slide <<<"$mode"
   : >"$work/times"
   for _ in $(seq "$runs"); do measure_once "$irregular" "$slide" >>"$work/times"; done
+  cat "$work/times" >>"$work/all"
   printf '  %-18s board %s   busy caption %s   (poll every %s ms)\n' "$name" \
-    "$(cut -d' ' -f2 "$work/times" | stats)" "$(cut -d' ' -f1 "$work/times" | stats)" \
-    "$(cut -d' ' -f4 "$work/times" | stats | cut -d' ' -f1)"
+    "$(cut -d' ' -f5 "$work/times" | stats)" "$(cut -d' ' -f4 "$work/times" | stats)" \
+    "$(cut -d' ' -f7 "$work/times" | stats | cut -d' ' -f1)"
 done
+printf '  %-18s dialog %s   resident memory %s MiB before, %s MiB after\n' "file dialog" \
+  "$(cut -d' ' -f1 "$work/all" | stats)" "$(cut -d' ' -f2 "$work/all" | stats | cut -d' ' -f1)" \
+  "$(cut -d' ' -f3 "$work/all" | stats | cut -d' ' -f1)"
