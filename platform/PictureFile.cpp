@@ -84,13 +84,15 @@ PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown) 
     if (!reader.read(&image) || image.isNull() || TooLarge(image.size(), maxPixels)) return NotAPicture();
     // A reader that gave another size than asked gave the picture as it is.
     const QSize own = asked.isValid() && image.size() == asked ? declaredShown : image.size();
+    // Turned into a painting format first: in place where it can be, and the
+    // smooth scaling would make a premultiplied copy of the whole otherwise.
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (image.isNull()) return NotAPicture();
     if (const QSize kept = DecodedSize(own, shown); kept != image.size()) {
         QImage smaller = image.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (!smaller.isNull()) image = std::move(smaller);
     }
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
-        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (image.isNull()) return NotAPicture();
     return {LoadStatus::Ok, DecodedPicture(std::move(image), own)};
 }
 
