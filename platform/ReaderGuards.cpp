@@ -1,6 +1,5 @@
 #include "platform/ReaderGuards.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -32,12 +31,17 @@ QByteArray ReadAt(QIODevice& file, qint64 offset, qint64 count) {
     return file.seek(offset) ? file.read(count) : QByteArray();
 }
 
+// Byte by byte, so that no compiler takes the read for one past the array.
+quint32 Byte(const QByteArray& bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes.at(at));
+}
+
 qint64 BigEndian32(const QByteArray& bytes, qsizetype at) {
-    return qFromBigEndian<quint32>(bytes.constData() + at);
+    return qint64(Byte(bytes, at) << 24 | Byte(bytes, at + 1) << 16 | Byte(bytes, at + 2) << 8 | Byte(bytes, at + 3));
 }
 
 qint64 LittleEndian32(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    return qint64(Byte(bytes, at + 3) << 24 | Byte(bytes, at + 2) << 16 | Byte(bytes, at + 1) << 8 | Byte(bytes, at));
 }
 
 // Qt's TGA reader fetches every byte with its own read call and carries on
