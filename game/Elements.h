@@ -63,7 +63,6 @@ enum class ElementKind {
 // captured by it. The two drag pointers are hands drawn by the game itself.
 enum class Cursor {
     Default,
-    Hand,             // a link
     DragOverPiece,    // a dragged piece over a piece
     DragOverNothing,  // a dragged piece over no piece: the hand struck through
 };

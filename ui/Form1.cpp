@@ -26,10 +26,7 @@
 #include "ui/DragCursors.h"
 #include "ui/Form2.h"
 #include "ui/FormMorvelin.h"
-
-static void InitQuiltoResources() {
-    Q_INIT_RESOURCE(quilto);
-}
+#include "ui/Resources.h"
 
 namespace quilto {
 namespace {
