@@ -82,7 +82,7 @@ void ShowHint(GameState& g) {
 
     Element& frame = g.win.Shape1;
     frame.box = g.win.Piece(r).box;
-    g.win.Shape1IsHint = true;
+    frame.Kind = ElementKind::HintFrame;
     g.win.BringToFront(frame);
     frame.Visible = true;
 

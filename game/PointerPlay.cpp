@@ -60,7 +60,7 @@ void Image1_MouseDown(GameState& g, int index, int button, float, float) {
         g.DragSlot = static_cast<std::int16_t>(index);
         g.win.Piece(index).Pointer = Cursor::DragOverPiece;
         g.DropSlot = 0;
-        g.win.Shape1IsHint = false;
+        g.win.Shape1.Kind = ElementKind::SelectionFrame;
         Frame(g.win.Shape1, g.win.Piece(index));
     } else if (g.fDragging) {
         // Another button cancels the drag: the trial exchange is undone. The

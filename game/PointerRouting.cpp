@@ -2,6 +2,7 @@
 
 #include "game/PointerPlay.h"
 #include "game/Sliding.h"
+#include "game/Stacking.h"
 
 namespace quilto {
 namespace {
@@ -10,28 +11,14 @@ bool Contains(const Box& b, float x, float y) {
     return b.Left <= x && x < b.Left + b.Width && b.Top <= y && y < b.Top + b.Height;
 }
 
-bool TakesPointer(const Element& e) {
-    return e.Kind == ElementKind::Image || e.Kind == ElementKind::FilledRect || e.Kind == ElementKind::Text;
-}
-
 }  // namespace
 
 PointerTarget TargetAt(const GameState& g, float x, float y) {
-    const Window& w = g.win;
-    PointerTarget best;
-    const Element* top = nullptr;
-    // Elements of equal rank are stacked in the order they are looked at
-    // here, which is the order the board canvas paints them in.
-    auto consider = [&](const Element& e, PointerTarget t) {
-        if (!e.Visible || !TakesPointer(e) || !Contains(e.box, x, y)) return;
-        if (top && e.Z < top->Z) return;
-        top = &e;
-        best = t;
-    };
-    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4}) consider(*e, {PointerTarget::Kind::Other, 0});
-    for (std::size_t i = 1; i < w.Image1.size(); ++i)
-        consider(w.Image1[i], {PointerTarget::Kind::Piece, static_cast<int>(i)});
-    return best;
+    const std::vector<StackedElement> order = StackingOrder(g.win);
+    const StackedElement* front = FrontmostAt(order, x, y);
+    if (!front) return {};
+    if (front->piece != 0) return {PointerTarget::Kind::Piece, front->piece};
+    return {PointerTarget::Kind::Other, 0};
 }
 
 int PointerRouter::CapturedPiece(const GameState& g) const {

@@ -135,7 +135,7 @@ private slots:
             {"caption", &caption, [&] { caption.Caption += "X"; }},
             {"bold", &caption, [&] { caption.Bold = !caption.Bold; }},
             {"font size", &caption, [&] { caption.FontPoints += 2; }},
-            {"hint look", &frame, [&] { w.Shape1IsHint = !w.Shape1IsHint; }},
+            {"kind", &frame, [&] { frame.Kind = ElementKind::HintFrame; }},
         };
         const QPoint far = game.Middle(g.PieceCount);
         BoardCanvas* canvas = game.form.Canvas();
