@@ -95,8 +95,9 @@ struct Element {
     friend bool operator==(const Element&, const Element&) = default;
 };
 
+// Whether the timer runs is not kept here: Timer1Runs (game/Slippery.h)
+// decides it from the game's state.
 struct Timer {
-    bool Enabled = false;
     int IntervalMs = 100;
 };
 

@@ -23,8 +23,4 @@ void MnuLoad_Click(GameState& g);
 // a new puzzle or lets the slippery pieces go on as the new settings ask.
 void MnuConf_Click(GameState& g);
 
-// Shows the configuration dialog modally (nothing happens when the window
-// has not provided one).
-void OpenConfiguration(GameState& g);
-
 }  // namespace quilto

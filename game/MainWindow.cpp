@@ -55,7 +55,7 @@ void InitElements(Window& win) {
     win.Label3.box = {360, 4680, 3495, 375};
     win.BringToFront(win.Label3);
 
-    win.Timer1 = Timer{false, 100};
+    win.Timer1 = Timer{100};
 }
 
 void Form_Load(GameState& g, const std::string& appDir) {

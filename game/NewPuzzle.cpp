@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <string>
 
+#include "game/Boxes.h"
 #include "game/GameMenu.h"
 #include "game/Layout.h"
 #include "game/Numbers.h"
+#include "game/PointerPlay.h"
 #include "game/SettingsRules.h"
 #include "game/Shuffle.h"
 #include "settings/SettingsFile.h"
@@ -113,12 +115,12 @@ void DestroyBoardElements(GameState& g) {
 // Whatever failed, no half-built board is left to play on and the busy
 // caption goes away.
 void LeaveNoBoard(GameState& g) {
+    EndDrag(g);
     DestroyBoardElements(g);
     auto& outlines = g.win.Shape4;
     if (outlines.size() > 1) outlines.erase(outlines.begin() + 1, outlines.end());
     g.BoardPicture = {};
     g.PieceCount = 0;
-    g.win.Timer1.Enabled = false;
     g.win.Label3.Visible = false;
     g.win.Label4.Visible = false;
     g.win.Image2.Visible = false;
@@ -126,8 +128,9 @@ void LeaveNoBoard(GameState& g) {
     g.win.Shape3.Visible = false;
     g.win.Shape5.Visible = false;
     g.fPlaying = false;
-    g.fDragging = false;
+    g.fWon = false;
     g.fKeyMoving = false;
+    g.fPeeking = false;
 }
 
 void ResetFrame(GameState& g) {
@@ -206,7 +209,6 @@ void BuildBoard(GameState& g) {
     // A settings file that cannot be written leaves the settings unsaved and
     // the puzzle goes on.
     (void)SaveSettings(g.platform, s, g.SettingsFile());
-    g.win.Timer1.Enabled = false;
     // Each board is laid out on the whole board area, whatever size the
     // previous board shrank the frame to.
     if (s.fIrregular)
@@ -215,6 +217,8 @@ void BuildBoard(GameState& g) {
         ResetFrame(g);
 
     g.win.Image2.Visible = false;
+    g.fPeeking = false;  // the finished picture of a peek goes with the old board
+    EndDrag(g);
     DestroyBoardElements(g);
     g.BoardPicture = g.PicClip1;
 
@@ -253,7 +257,6 @@ void BuildBoard(GameState& g) {
     if (s.fSlippery) {
         g.win.Label4.box.Width = 0;
         g.win.Label4.Visible = true;
-        g.win.Timer1.Enabled = true;
     }
     g.win.SendToBack(g.win.Label1);
     g.win.Label3.Visible = false;
@@ -263,7 +266,7 @@ void BuildBoard(GameState& g) {
     // board; no release on its element will come to hide it.
     g.win.Shape5.Visible = false;
     g.fPlaying = true;
-    g.fDragging = false;
+    g.fWon = false;
     g.fKeyMoving = false;
 }
 
@@ -292,18 +295,17 @@ Outcome TryBuildBoard(GameState& g, std::string& refusal) {
 
 void NewPuzzle(GameState& g) {
     if (!g.fPictureLoaded) {
-        g.platform.MessageBox("Primero debes cargar una imagen", MsgIcon::Exclamation, MsgButtons::Ok);
+        ShowMessage(g, "Primero debes cargar una imagen", MsgIcon::Exclamation);
         ChoosePicture(g);
         return;
     }
     if (g.fPlaying && !g.fSkipConfirm &&
-        g.platform.MessageBox("Quieres empezar otro puzzle?", MsgIcon::Question, MsgButtons::OkCancel) ==
-            MsgResult::Cancel)
+        ShowMessage(g, "Quieres empezar otro puzzle?", MsgIcon::Question, MsgButtons::OkCancel) == MsgResult::Cancel)
         return;
 
     std::string refusal;
     while (TryBuildBoard(g, refusal) == Outcome::Refused) {
-        g.platform.MessageBox(refusal, MsgIcon::Exclamation, MsgButtons::Ok);
+        ShowMessage(g, refusal, MsgIcon::Exclamation);
         g.fSkipConfirm = false;
         g.fPlaying = false;
         OpenConfiguration(g);

@@ -23,6 +23,9 @@ PointerTarget TargetAt(const GameState& g, float x, float y) {
 
 int PointerRouter::CapturedPiece(const GameState& g) const {
     if (captured_.kind != PointerTarget::Kind::Piece || serial_ != g.BoardSerial) return 0;
+    // A won puzzle lies under the finished picture: a button held since
+    // before the win reaches its piece no more.
+    if (g.fWon) return 0;
     return IsPiece(g, captured_.index) ? captured_.index : 0;
 }
 
@@ -35,10 +38,7 @@ void PointerRouter::Press(GameState& g, int button, bool othersHeld, float x, fl
     }
     held_ |= button;
     if (button == kLeftButton) leftPressedHere_ = true;
-    if (const int piece = CapturedPiece(g)) {
-        const Box& b = g.win.Piece(piece).box;
-        Image1_MouseDown(g, piece, button, x - b.Left, y - b.Top);
-    }
+    if (const int piece = CapturedPiece(g)) Image1_MouseDown(g, piece, button);
 }
 
 void PointerRouter::Move(GameState& g, float x, float y) {
@@ -54,7 +54,7 @@ void PointerRouter::Release(GameState& g, int button, float x, float y) {
     held_ &= ~button;
     const int piece = CapturedPiece(g);
     if (piece == 0) return;
-    Image1_MouseUp(g, piece, button);
+    Image1_MouseUp(g, piece);
     // A click is a left press and release on the same element.
     if (button != kLeftButton || !leftPressedHere_) return;
     leftPressedHere_ = false;
@@ -68,8 +68,7 @@ Cursor PointerRouter::CursorAt(const GameState& g, float x, float y) const {
         return piece ? g.win.Piece(piece).Pointer : Cursor::Default;
     }
     const PointerTarget t = TargetAt(g, x, y);
-    return t.kind == PointerTarget::Kind::Piece ? g.win.Piece(t.index).Pointer
-                                                : Cursor::Default;
+    return t.kind == PointerTarget::Kind::Piece ? g.win.Piece(t.index).Pointer : Cursor::Default;
 }
 
 }  // namespace quilto

@@ -22,6 +22,7 @@
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "game/Paths.h"
+#include "game/PointerPlay.h"
 #include "game/Slippery.h"
 #include "ui/DragCursors.h"
 #include "ui/Form2.h"
@@ -131,10 +132,12 @@ void Form1::BuildMenu() {
     connect(MnuHow, &QAction::triggered, this, [this] {
         g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir));
     });
-    // Not a game command: the timer keeps running under the box. Like a
+    // Not a game command: the slippery pieces keep moving under the box. A
+    // drag ends as the box opens, as under the game's own boxes. Like a
     // command, it is dropped while another one waits in its pass of events.
     connect(MnuInfo, &QAction::triggered, this, [this] {
         if (running_) return;
+        Run([this] { EndDrag(g_); });
         FormMorvelin::ShowModal(g_.platform, g_.AppDir, this);
         Run([] {});
     });
@@ -157,22 +160,24 @@ void Form1::HandOverLostReleases() {
 }
 
 void Form1::ConnectPointer() {
-    connect(canvas_, &BoardCanvas::pointerPressed, this, [this](int button, bool othersHeld, QPointF at) {
-        Run([&] { router_.Press(g_, button, othersHeld, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    const auto at = [](QPointF units) { return std::pair(static_cast<float>(units.x()), static_cast<float>(units.y())); };
+    connect(canvas_, &BoardCanvas::pointerPressed, this, [this, at](int button, bool othersHeld, QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Press(g_, button, othersHeld, at(units).first, at(units).second); });
     });
-    connect(canvas_, &BoardCanvas::pointerMoved, this, [this](QPointF at) {
-        Run([&] { router_.Move(g_, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    connect(canvas_, &BoardCanvas::pointerMoved, this, [this, at](QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Move(g_, at(units).first, at(units).second); });
     });
-    connect(canvas_, &BoardCanvas::pointerReleased, this, [this](int button, QPointF at) {
-        Run([&] { router_.Release(g_, button, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    connect(canvas_, &BoardCanvas::pointerReleased, this, [this, at](int button, QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Release(g_, button, at(units).first, at(units).second); });
     });
 }
 
-void Form1::ShowPointer(QPointF units) {
-    const Cursor wanted = router_.CursorAt(g_, static_cast<float>(units.x()), static_cast<float>(units.y()));
+void Form1::ShowPointer() {
+    const Cursor wanted =
+        router_.CursorAt(g_, static_cast<float>(pointerAt_.x()), static_cast<float>(pointerAt_.y()));
     // Drawn only when it changes, not at every move of a drag.
     if (wanted == shownPointer_) return;
     shownPointer_ = wanted;
@@ -217,12 +222,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::Sync() {
     canvas_->Sync();
-    if (g_.win.Timer1.Enabled != timer1_.isActive()) {
-        if (g_.win.Timer1.Enabled)
-            timer1_.start(g_.win.Timer1.IntervalMs);
+    if (const bool runs = Timer1Runs(g_); runs != timer1_.isActive()) {
+        if (runs)
+            timer1_.start();
         else
             timer1_.stop();
     }
+    ShowPointer();
 }
 
 void Form1::changeEvent(QEvent* event) {

@@ -25,7 +25,8 @@ public:
     Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup pictures);
     ~Form1() override;
 
-    // Brings the canvas and the timer in line with the game state.
+    // Brings the canvas, the timer and the pointer on the screen in line
+    // with the game state. Runs after every command, tick and box.
     void Sync();
 
     BoardCanvas* Canvas() const { return canvas_; }
@@ -63,7 +64,8 @@ private:
     template <typename F>
     void Run(F&& command);
     void ConnectPointer();
-    void ShowPointer(QPointF units);
+    // The pointer the game holds for the place the pointer was last seen.
+    void ShowPointer();
     bool BelongsHere(QObject* o) const;
     void HandOverLostReleases();
 
@@ -79,6 +81,7 @@ private:
     QSet<int> keysDown_;
     QSet<int> lostReleases_;
     PointerRouter router_;
+    QPointF pointerAt_;  // window units, as the last pointer event had it
     Cursor shownPointer_ = Cursor::Default;
 };
 

@@ -153,7 +153,7 @@ private:
         if (Chance(10)) d.HScroll1_Scroll(Roll(2));
     }
     void ShowConfiguration() {
-        if (g_.win.Timer1.Enabled) Fault("the configuration dialog opens with the slippery pieces moving");
+        if (Timer1Runs(g_)) Fault("the configuration dialog opens with the slippery pieces moving");
         dialog_.Form_Activate();
         if (++dialogsThisEvent_ > 4) return;  // shown again and again, the player gives up
         for (int tries = 0; tries < 4 && !Chance(20); ++tries) {
@@ -227,7 +227,7 @@ private:
             for (int n = 1 + Roll(3); n > 0; --n) plan_.push_back({KeyDown, key});
             if (Chance(40)) PlanMove();
             plan_.push_back({KeyUp, key});
-        } else if (r < 70 && g_.win.Timer1.Enabled) {
+        } else if (r < 70 && Timer1Runs(g_)) {
             plan_.insert(plan_.end(), std::size_t(Roll(30)), Event{Tick});
             return {Tick};
         } else {
@@ -244,7 +244,7 @@ private:
     bool Step(const Event& e) {
         const Kind k = e.kind;
         if ((k == Press && (buttons_ & e.code)) || (k == Release && !(buttons_ & e.code)) ||
-            (k == Tick && !g_.win.Timer1.Enabled))
+            (k == Tick && !Timer1Runs(g_)))
             return false;
         const Board before = Now();
         const bool wasDragging = g_.fDragging, wasPlaying = g_.fPlaying;
@@ -321,9 +321,9 @@ private:
         if (g_.fSkipConfirm) Fault("fSkipConfirm left set");
         if (w.Label3.Visible) Fault("the busy caption is left on the screen");
         if (w.Label4.Visible && !slippery) Fault("the slippery bar is left on the screen");
-        if (w.Timer1.Enabled && (!g_.fPlaying || marks > 0 || w.Image2.Visible))
+        if (Timer1Runs(g_) && (!g_.fPlaying || marks > 0 || w.Image2.Visible))
             Fault("the slippery pieces move with ", marks, " marks, the finished picture ", w.Image2.Visible);
-        if (slippery && !f7 && !f8 && !(w.Timer1.Enabled && w.Label4.Visible))
+        if (slippery && !f7 && !f8 && !(Timer1Runs(g_) && w.Label4.Visible))
             Fault("slippery pieces in play stand still, or without their bar");
         if ((w.Shape1.Visible && !may1_) || (w.Shape3.Visible && !may3_) || (w.Shape5.Visible && !may5_))
             Fault("frame, dot, drop frame left on the screen: ", w.Shape1.Visible, w.Shape3.Visible, w.Shape5.Visible);

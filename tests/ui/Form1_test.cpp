@@ -215,6 +215,33 @@ private slots:
                  std::tuple(Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
     }
 
+    // A drag ended by a box opening (the question of "Nuevo", answered
+    // Cancelar) or by a slippery move takes its hand off the screen at once,
+    // not at the next click.
+    void aDragEndedByABoxOrASlipperyMoveTakesItsHandAlong() {
+        ShownGame game;
+        QVERIFY(game.Start({4, 4, 1, false, false, true}));
+        GameState& g = game.g;
+        BoardCanvas* canvas = game.form.Canvas();
+        const auto grab = [&] {
+            QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
+            QTest::mouseMove(canvas, game.Middle(2));
+            return canvas->cursor().shape();
+        };
+        const auto shown = [&] { return std::pair(g.fDragging, canvas->cursor().shape()); };
+        const Qt::CursorShape grabbed = grab();
+        game.platform.answers = {MsgResult::Cancel};
+        game.form.MnuNew->trigger();
+        const auto afterBox = shown();
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
+        QCOMPARE(std::tuple(grabbed, grab(), afterBox), std::tuple(Qt::BitmapCursor, Qt::BitmapCursor,
+                                                                    std::pair(false, Qt::ArrowCursor)));
+        g.win.Label4.box.Width = g.win.Label1.box.Width;  // the next tick fills the bar
+        QTRY_VERIFY_WITH_TIMEOUT(!g.fDragging, 60000);
+        QCOMPARE(shown(), std::pair(false, Qt::ArrowCursor));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
+    }
+
     // Hands with the fingertip at the hot spot and the far corner clear; over
     // nothing, a red bar strikes through.
     void dragPointersAreHandsWithTheHotSpotAtTheFingertip() {
