@@ -22,6 +22,7 @@
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "game/Paths.h"
+#include "game/PictureLoading.h"
 #include "game/PointerPlay.h"
 #include "game/Slippery.h"
 #include "ui/DragCursors.h"
