@@ -21,6 +21,7 @@ MsgResult FakePlatform::MessageBox(const std::string& text, MsgIcon icon, MsgBut
 }
 
 std::string FakePlatform::ChooseOpenFile(const std::string&) {
+    if (onChooseFile) onChooseFile();
     return Next(chosenFiles, std::string());
 }
 

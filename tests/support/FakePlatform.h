@@ -25,6 +25,7 @@ public:
     std::vector<std::string> sounds;
     std::vector<std::pair<std::string, std::string>> shellOpens;
     std::deque<std::string> chosenFiles;                  // for the file dialog, in order; then "" (cancel)
+    std::function<void()> onChooseFile;                   // called as the file dialog shows
     std::map<std::string, std::pair<int, int>> pictures;  // what the fake can load: path -> size
     std::vector<PictureId> released;
     // Files are written for real, to a scratch file renamed over the old one;
