@@ -8,6 +8,7 @@
 #include "game/KeyboardAids.h"
 #include "game/Numbers.h"
 #include "game/PointerPlay.h"
+#include "game/SlipperyBar.h"
 
 namespace quilto {
 namespace {
@@ -57,7 +58,7 @@ void Timer1_Timer(GameState& g) {
     if (!g.settings.fSlippery) return;
     Box& bar = g.win.Label4.box;
     const float full = g.win.Label1.box.Width;
-    bar.Width = static_cast<float>(bar.Width + full / 19.2);
+    bar.Width = GrowBar(bar.Width, full);
     if (bar.Width < full) return;
 
     bar.Width = 0;
