@@ -32,6 +32,11 @@ std::string ChooseFile(GameState& g, const std::string& startDir) {
     return g.platform.ChooseOpenFile(startDir);
 }
 
+std::string ChooseSaveFile(GameState& g, const std::string& folder, const std::string& name) {
+    const OpenBox open(g);
+    return g.platform.ChooseSaveFile(folder, name);
+}
+
 void OpenConfiguration(GameState& g) {
     const OpenBox open(g);
     if (g.ShowConfiguration) g.ShowConfiguration();

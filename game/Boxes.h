@@ -15,6 +15,10 @@ MsgResult ShowMessage(GameState& g, const std::string& text, MsgIcon icon, MsgBu
 // The file-open dialog starting in startDir; "" when cancelled.
 std::string ChooseFile(GameState& g, const std::string& startDir);
 
+// The save dialog for a saved game, in folder (empty: the user's documents)
+// offering name; "" when cancelled.
+std::string ChooseSaveFile(GameState& g, const std::string& folder, const std::string& name);
+
 // The configuration dialog, modal (nothing happens when the window has not
 // provided one). Its outcome is fSkipConfirm.
 void OpenConfiguration(GameState& g);

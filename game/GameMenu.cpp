@@ -1,6 +1,7 @@
 #include "game/GameMenu.h"
 
 #include "game/Boxes.h"
+#include "game/KeptGame.h"
 #include "game/NewPuzzle.h"
 #include "game/PictureLoading.h"
 #include "game/Slippery.h"
@@ -32,6 +33,14 @@ void MnuConf_Click(GameState& g) {
         g.win.Label4.Visible = true;
     }
     g.fSkipConfirm = false;
+}
+
+void MnuSave_Click(GameState& g) {
+    SaveGame(g);
+}
+
+void MnuOpen_Click(GameState& g) {
+    ChooseSavedGame(g);
 }
 
 }  // namespace quilto

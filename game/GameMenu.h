@@ -1,5 +1,6 @@
 #pragma once
-// The menu "Juego": "Nuevo", "Cargar imagen" and "Configuración".
+// The menu "Juego": "Nuevo", "Cargar imagen" and "Configuración", then
+// "Guardar partida..." and "Abrir partida...".
 #include "game/GameState.h"
 
 namespace quilto {
@@ -9,5 +10,8 @@ void MnuLoad_Click(GameState& g);  // "Cargar imagen": ChoosePicture
 // "Configuración": opens the configuration dialog, then starts a new puzzle
 // or lets the slippery pieces go on as the new settings ask.
 void MnuConf_Click(GameState& g);
+
+void MnuSave_Click(GameState& g);  // "Guardar partida...": SaveGame, while CanSaveGame
+void MnuOpen_Click(GameState& g);  // "Abrir partida...": ChooseSavedGame
 
 }  // namespace quilto

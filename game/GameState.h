@@ -11,6 +11,7 @@
 #include "game/Elements.h"
 #include "game/HeldPicture.h"
 #include "game/Random.h"
+#include "game/UnitRect.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 
@@ -70,6 +71,7 @@ struct GameState {
     double UnitWidth = 0;        // one layout unit, window units, on whole pixels
     double UnitHeight = 0;
     Grid LayoutGrid;             // the unit grid the generator fills
+    std::vector<UnitRect> LaidPieces;  // the units of piece k at [k - 1], as laid
     std::int16_t GridSize = 0;   // units per side (= Rows)
 
     // The area the board may take, window units; fixed once by the layout.
@@ -106,6 +108,9 @@ struct GameState {
     // The folder of the last picture chosen in the file dialog, where the
     // dialog opens next; empty until then (the sample pictures).
     std::string PictureFolder;
+    // The folder of the last game saved, where the save dialog opens next;
+    // empty until then (the user's documents).
+    std::string SavedGameFolder;
 
     // Opens the configuration dialog modally; set by the window. The game
     // opens it through OpenConfiguration (game/Boxes.h).

@@ -4,6 +4,7 @@
 
 #include "game/Boxes.h"
 #include "game/PuzzleCreation.h"
+#include "game/SavedGameFile.h"
 
 namespace quilto {
 namespace {
@@ -36,7 +37,11 @@ void ChoosePicture(GameState& g) {
 
 void LoadPictureFile(GameState& g, const std::string& path) {
     const LoadedPicture pic = g.platform.LoadPicture(path);
-    HeldPicture held(g.platform, pic);
+    // The file's bytes go with the picture into a saved game. One that
+    // cannot be read again leaves the picture playable but not savable.
+    std::string bytes;
+    if (pic.status == LoadStatus::Ok && !g.platform.ReadWholeFile(path, kMaxPictureFileBytes, bytes)) bytes.clear();
+    HeldPicture held(g.platform, pic, std::filesystem::path(path).filename().string(), std::move(bytes));
     if (pic.status == LoadStatus::NotAPicture) ShowMessage(g, "Archivo no válido.", MsgIcon::Exclamation);
     if (pic.status != LoadStatus::Ok) return;
     // Later puzzles are cut from it; the previous picture stays only while

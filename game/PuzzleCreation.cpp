@@ -1,6 +1,7 @@
 #include "game/PuzzleCreation.h"
 
 #include <string>
+#include <vector>
 
 #include "game/BoardElements.h"
 #include "game/Boxes.h"
@@ -8,7 +9,9 @@
 #include "game/Numbers.h"
 #include "game/PuzzleGeometry.h"
 #include "game/PuzzleRefusal.h"
+#include "game/SavedGame.h"
 #include "game/Shuffle.h"
+#include "game/SlipperyBar.h"
 #include "settings/SettingsFile.h"
 
 namespace quilto {
@@ -26,9 +29,12 @@ void ShowBusyCaption(GameState& g) {
 
 // Each board is laid out on the whole board area, whatever size the
 // previous board shrank the frame to.
-void LayOutFrame(GameState& g) {
+void LayOutFrame(GameState& g, const SavedGame* saved) {
     if (g.settings.fIrregular) {
-        BuildMixedLayout(g);
+        if (saved)
+            LayOutPieces(g, saved->Pieces);
+        else
+            BuildMixedLayout(g);
         return;
     }
     g.win.Label1.box.Width = static_cast<float>(g.BoardWidth);
@@ -64,19 +70,33 @@ void CutFinishedPicture(GameState& g, const PictureFit& fit) {
     g.win.Image2.Picture = g.pictures.Add(ClampToPicture(whole, pic.width(), pic.height()));
 }
 
-// From the busy caption to the shuffled pieces on the screen. Throws
-// BoardTooLarge when the board cannot be built.
-void BuildBoard(GameState& g) {
+// The pieces of a kept game where they lay: element p shows the picture cut
+// for piece PieceAt(p), a sliding board's empty slot the empty picture.
+void PlaceSavedPieces(GameState& g, const SavedGame& saved) {
+    std::vector<PictureHandle> cut(static_cast<std::size_t>(g.PieceCount) + 1);
+    for (int k = 1; k <= g.PieceCount; ++k) cut[static_cast<std::size_t>(k)] = g.win.Piece(k).Picture;
+    g.PieceAt = saved.PieceAt;
+    for (int p = 1; p <= g.PieceCount; ++p)
+        g.win.Piece(p).Picture = cut[static_cast<std::size_t>(g.PieceAt[static_cast<std::size_t>(p)])];
+    g.EmptySlot = saved.EmptySlot;
+    if (g.settings.fSlide) g.win.Piece(g.EmptySlot).Picture = g.win.Vacio.Picture;
+}
+
+// From the busy caption to the shuffled pieces on the screen, or to the
+// pieces of a kept game. Throws BoardTooLarge when the board cannot be built.
+void BuildBoard(GameState& g, const SavedGame* saved = nullptr) {
     const Settings& s = g.settings;
-    ShowBusyCaption(g);
-    // A settings file that cannot be written leaves the settings unsaved and
-    // the puzzle goes on.
-    (void)SaveSettings(g.platform, s, g.SettingsFile());
+    if (!saved) {
+        ShowBusyCaption(g);
+        // A settings file that cannot be written leaves the settings unsaved
+        // and the puzzle goes on.
+        (void)SaveSettings(g.platform, s, g.SettingsFile());
+    }
     ClearBoard(g);
     g.BoardPicture = g.PicClip1;
     // No piece fits a board area under one screen pixel.
     RequireVisibleSize(static_cast<float>(g.BoardWidth), static_cast<float>(g.BoardHeight));
-    LayOutFrame(g);
+    LayOutFrame(g, saved);
 
     g.win.Image2.box.Width = static_cast<float>(g.BoardWidth);
     g.win.Image2.box.Height = static_cast<float>(g.BoardHeight);
@@ -93,7 +113,10 @@ void BuildBoard(GameState& g) {
     CutPieces(g, fit);
 
     for (int p = 1; p <= g.PieceCount; ++p) g.PieceAt.at(static_cast<std::size_t>(p)) = static_cast<std::int16_t>(p);
-    Shuffle(g);
+    if (saved)
+        PlaceSavedPieces(g, *saved);
+    else
+        Shuffle(g);
     for (int p = 1; p <= g.PieceCount; ++p) g.win.Piece(p).Visible = true;
 }
 
@@ -135,6 +158,12 @@ std::string TryBuildBoard(GameState& g) {
 }
 
 }  // namespace
+
+void RebuildSavedGame(GameState& g, const SavedGame& saved) {
+    BuildBoard(g, &saved);
+    SettleBoard(g, true);
+    if (g.settings.fSlippery) g.win.Label4.box.Width = BarWidthAfter(saved.BarTicks, g.win.Label1.box.Width);
+}
 
 void CreatePuzzle(GameState& g) {
     if (g.fPlaying && !g.fSkipConfirm &&

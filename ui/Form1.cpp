@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "game/GameMenu.h"
+#include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "game/Paths.h"
@@ -56,7 +57,7 @@ int GameKey(int qtKey) {
     }
 }
 
-// The picture file a drop carries, in the system's spelling, or "" when it
+// The file a drop carries, in the system's spelling, or "" when it
 // carries none.
 std::string DroppedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
@@ -122,6 +123,11 @@ void Form1::BuildMenu() {
     MnuLoad->setShortcut(Qt::Key_F3);
     MnuConf = juego->addAction(QStringLiteral("Configuración"));
     MnuConf->setShortcut(Qt::Key_F4);
+    juego->addSeparator();
+    MnuSave = juego->addAction(QStringLiteral("Guardar partida..."));
+    MnuSave->setShortcut(Qt::CTRL | Qt::Key_S);
+    MnuOpen = juego->addAction(QStringLiteral("Abrir partida..."));
+    MnuOpen->setShortcut(Qt::CTRL | Qt::Key_O);
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHow = ayuda->addAction(QStringLiteral("Como Jugar"));
@@ -130,6 +136,8 @@ void Form1::BuildMenu() {
     connect(MnuNew, &QAction::triggered, this, [this] { Run([this] { MnuNew_Click(g_); }); });
     connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
     connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
+    connect(MnuSave, &QAction::triggered, this, [this] { Run([this] { MnuSave_Click(g_); }); });
+    connect(MnuOpen, &QAction::triggered, this, [this] { Run([this] { MnuOpen_Click(g_); }); });
     connect(MnuHow, &QAction::triggered, this, [this] {
         g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir));
     });
@@ -223,6 +231,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::Sync() {
     canvas_->Sync();
+    if (MnuSave) MnuSave->setEnabled(CanSaveGame(g_));
     if (const bool runs = Timer1Runs(g_); runs != timer1_.isActive()) {
         if (runs)
             timer1_.start();
@@ -274,6 +283,16 @@ void Form1::LayOut(WindowState state, QSize outer) {
         QMetaObject::invokeMethod(
             this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
     Sync();
+    if (!g_.fLayoutPending && !gameToOpen_.empty()) OpenWhenLaidOut(std::exchange(gameToOpen_, {}));
+}
+
+void Form1::OpenWhenLaidOut(const std::string& path) {
+    if (g_.fLayoutPending) {
+        gameToOpen_ = path;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, path] { Run([this, &path] { OpenSavedGame(g_, path); }); }, Qt::QueuedConnection);
 }
 
 // Nothing maximized the window: it takes the screen's available area itself,
@@ -304,7 +323,17 @@ void Form1::dropEvent(QDropEvent* event) {
     // The drop is answered at once; the loading, with its questions and
     // dialogs, runs after it.
     QMetaObject::invokeMethod(
-        this, [this, file] { Run([this, &file] { LoadPictureFile(g_, file); }); }, Qt::QueuedConnection);
+        this,
+        [this, file] {
+            Run([this, &file] {
+                // A saved game opens as "Abrir partida..." would open it.
+                if (IsSavedGameName(file))
+                    OpenSavedGame(g_, file);
+                else
+                    LoadPictureFile(g_, file);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace quilto

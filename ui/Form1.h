@@ -36,10 +36,15 @@ public:
     QSize LargestBoardPixels() const;
     QTimer& Timer1() { return timer1_; }
     Form2* ConfigurationDialog();
+    // Opens the saved game at path as "Abrir partida..." does, as soon as
+    // the board frame has its layout (the program's argument).
+    void OpenWhenLaidOut(const std::string& path);
 
     QAction* MnuNew = nullptr;
     QAction* MnuLoad = nullptr;
     QAction* MnuConf = nullptr;
+    QAction* MnuSave = nullptr;  // "Guardar partida...", enabled while a game can be saved
+    QAction* MnuOpen = nullptr;  // "Abrir partida..."
     QAction* MnuHow = nullptr;
     QAction* MnuInfo = nullptr;
 
@@ -75,6 +80,7 @@ private:
     QTimer timer1_;
     QTimer layoutFallback_;
     bool running_ = false;
+    std::string gameToOpen_;  // waits for the board frame's layout
     // F5 to F8 whose press reached the game and whose release has not; and
     // releases that came while a box or dialog had the keyboard, handed to
     // the game once it is free again.
