@@ -8,15 +8,18 @@
 #include <deque>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <sstream>
 
 #include "game/ConfigDialog.h"
 #include "game/GameMenu.h"
+#include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
 #include "game/PointerPlay.h"
 #include "game/PointerRouting.h"
+#include "game/SavedGameFile.h"
 #include "game/Slippery.h"
 #include "support/BoardFixture.h"
 #include "support/Watchdog.h"
@@ -94,6 +97,7 @@ public:
                 "seed " + std::to_string(seed_) + ", event " + std::to_string(i) + ": " + Describe(e);
             for (int n = 0; n < 3; ++n) fake_.chosenFiles.push_back(ChosenFile());
             watchdog.Arm(what);
+            KeepAndReopen();
             const bool played = Step(e);
             watchdog.Disarm();
             fake_.chosenFiles.clear();
@@ -345,6 +349,45 @@ private:
         return true;
     }
 
+    // Now and then, between events with nothing held, the game is saved and
+    // opened again (or the question declined): nothing of it may change.
+    void KeepAndReopen() {
+        if (!CanSaveGame(g_) || g_.fDragging || buttons_ || !keys_.empty() || !Chance(3)) return;
+        SavedGame kept = CaptureSavedGame(g_);
+        kept.PictureBytes = "picture " + kept.PictureName;  // the fake's pictures have no files
+        fake_.pictureBytes[kept.PictureBytes] = {g_.BoardPicture.width(), g_.BoardPicture.height()};
+        // Borders (F5) are the window's, not the game's: a reopened board has them as a new one does.
+        const auto withoutBorders = [](std::vector<Element> v) {
+            for (Element& e : v) e.Border = false;
+            return v;
+        };
+        const std::vector<Element> pieces = withoutBorders(g_.win.Image1);
+        const Element bar = g_.win.Label4;
+        const std::optional<std::string> file = EncodeSavedGame(kept);
+        if (!file) return Fault("the game in play makes no saved game: ", int(CheckSavedGame(kept)));
+        const std::string path = dir_.File("partida.quilto");
+        fake_.WriteFileAtomically(path, *file);
+        OpenSavedGame(g_, path);
+        ++stats_["reopened games"];
+        SavedGame now = CaptureSavedGame(g_);
+        now.PictureBytes = kept.PictureBytes;  // declined, the board keeps its picture without bytes
+        if (now != kept) Fault("the reopened game is not the one saved");
+        const std::vector<Element> reopened = withoutBorders(g_.win.Image1);
+        for (std::size_t p = 0; p < std::max(pieces.size(), reopened.size()); ++p)
+            if (p >= pieces.size() || p >= reopened.size() || !(pieces[p] == reopened[p]))
+                return Fault("the reopened game's position ", p, " differs: ", DescribeAt(pieces, p), " then ",
+                             DescribeAt(reopened, p));
+        if (!(g_.win.Label4 == bar)) Fault("the bar went from ", bar.box.Width, " to ", g_.win.Label4.box.Width);
+        serial_ = g_.BoardSerial;
+    }
+
+    static std::string DescribeAt(const std::vector<Element>& v, std::size_t p) {
+        if (p >= v.size()) return "none";
+        const Element& e = v[p];
+        return ::testing::PrintToString(e.box) + " picture " + std::to_string(e.Picture) + " visible " +
+               std::to_string(e.Visible) + " z " + std::to_string(e.Z);
+    }
+
     void NewBoard() {
         serial_ = g_.BoardSerial;
         may1_ = may3_ = may5_ = won_ = marking_ = peeking_ = false;
@@ -437,7 +480,7 @@ Stats PlaySeeds(std::uint64_t first, long seeds, long events) {
 TEST(RandomPlay, EveryRuleHoldsThroughRandomGames) {
     const Stats s = PlaySeeds(1, Env("QUILTO_RANDOM_PLAY_SEEDS", 60), Env("QUILTO_RANDOM_PLAY_EVENTS", 800));
     if (Env("QUILTO_RANDOM_PLAY_SEED", -1) >= 0) return;
-    for (const char* corner : {"wins", "cancelled drags", "slides", "slippery moves", "refusals", "overlapping holds",
+    for (const char* corner : {"wins", "reopened games", "cancelled drags", "slides", "slippery moves", "refusals", "overlapping holds",
                                "keys during drags", "boxes during drags"})
         EXPECT_GT(s.count(corner) ? s.at(corner) : 0, 0) << corner << " never came up: " << Summary(s);
 }
