@@ -62,16 +62,16 @@ struct KeptBench {
     }
 };
 
-void BM_SaveGame65x65From24MPPhoto(benchmark::State& state) {
+void BM_KeepGame65From24MPPhoto_Save(benchmark::State& state) {
     KeptBench b;
     for (auto _ : state) b.Save();
     if (!b.p.messages.empty()) state.SkipWithError(b.p.messages.back().text.c_str());
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(b.path)) / (1 << 20);
     state.counters["photo_MB"] = static_cast<double>(PhotoJpeg().size()) / (1 << 20);
 }
-BENCHMARK(BM_SaveGame65x65From24MPPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KeepGame65From24MPPhoto_Save)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_OpenGame65x65From24MPPhoto(benchmark::State& state) {
+void BM_KeepGame65From24MPPhoto_Open(benchmark::State& state) {
     KeptBench b;
     b.Save();
     for (auto _ : state) OpenSavedGame(b.g, b.path);  // the question is answered Ok
@@ -79,7 +79,7 @@ void BM_OpenGame65x65From24MPPhoto(benchmark::State& state) {
     for (const auto& m : b.p.messages)
         if (m.buttons != MsgButtons::OkCancel) state.SkipWithError(m.text.c_str());
 }
-BENCHMARK(BM_OpenGame65x65From24MPPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KeepGame65From24MPPhoto_Open)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace quilto
