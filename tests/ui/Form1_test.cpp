@@ -78,8 +78,10 @@ private slots:
         }
         QCOMPARE(std::tuple(game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus),
                  std::tuple(QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
-                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", "Ayuda",
+                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
+                                         "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda",
                                          "Como Jugar ", "Acerca de... "})));
+        QCOMPARE(game.form.MnuSave->isEnabled(), false);  // no game to save yet
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
         // Pictures are kept for the board's size in device pixels.
@@ -102,6 +104,7 @@ private slots:
         QPainter painter(&game.picture.image);
         for (int i = 0; i < 20; ++i) painter.fillRect(i % 5 * 80, i / 5 * 50, 80, 50, cell(i));
         QVERIFY(game.Start({5, 4, 1, false, false, false}));
+        QCOMPARE(game.form.MnuSave->isEnabled(), true);
         const QImage shot = game.form.Canvas()->grab().toImage();
         // Smooth scaling may shade a flat colour by a step or two.
         const auto rounded = [](QColor c) { return QColor(c.red() / 8 * 8, c.green() / 8 * 8, c.blue() / 8 * 8); };
