@@ -14,6 +14,7 @@
 #include "BenchGame.h"
 #include "PaintedGame.h"
 #include "game/GameMenu.h"
+#include "game/PictureLoading.h"
 #include "platform/QtPlatform.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"

@@ -27,7 +27,6 @@ struct SlipperyBoard : test::BoardFixture {
         MakeRegularBoard(65, 65, 135);
         g.settings.fSlippery = true;
         g.fPlaying = true;
-        g.win.Timer1.Enabled = true;
         std::vector<int> positions(static_cast<std::size_t>(g.PieceCount));
         std::iota(positions.begin(), positions.end(), 1);
         std::shuffle(positions.begin(), positions.end(), std::mt19937(11));

@@ -1,5 +1,7 @@
 #include "game/Completion.h"
 
+#include "game/Boxes.h"
+
 namespace quilto {
 namespace {
 
@@ -16,14 +18,14 @@ bool BoardSolved(const GameState& g) {
 }  // namespace
 
 void CheckCompletion(GameState& g) {
-    if (!BoardSolved(g)) return;
-    g.win.Timer1.Enabled = false;
+    if (g.fWon || !BoardSolved(g)) return;
+    g.fWon = true;  // the slippery pieces stop (Timer1Runs)
     g.win.BringToFront(g.win.Image2);
     g.win.Image2.Visible = true;
     g.PlayCue(Sound::Acaba);
     g.win.Label4.Visible = false;
     // The game is over only once the player has closed the message.
-    g.platform.MessageBox("Lo has logrado!", MsgIcon::Information, MsgButtons::Ok);
+    ShowMessage(g, "Lo has logrado!", MsgIcon::Information);
     g.fPlaying = false;
 }
 

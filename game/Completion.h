@@ -3,10 +3,11 @@
 
 namespace quilto {
 
-// Counts the pieces at home; when every one is, stops the slippery pieces,
-// covers the board with the finished picture, plays the win cue and says
-// "Lo has logrado!". It does not look at fPlaying, so a solved board is
-// announced at every call. A board without pieces is never won.
+// Counts the pieces at home; when every one is, the puzzle is won: the
+// slippery pieces stop, the finished picture covers the board, the win cue
+// plays and "Lo has logrado!" is said. It does not look at fPlaying, so a
+// board found solved during play is announced at the first check; a puzzle
+// already won is not announced again. A board without pieces is never won.
 void CheckCompletion(GameState& g);
 
 }  // namespace quilto

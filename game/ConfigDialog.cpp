@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/Boxes.h"
 #include "game/Numbers.h"
 #include "game/SettingsRules.h"
 
@@ -108,7 +109,7 @@ Settings ConfigDialog::SettingsFromControls() const {
 bool ConfigDialog::Command1_Click() {
     const Settings chosen = SettingsFromControls();
     if (const SettingsRule broken = BrokenSettingsRule(chosen); broken != SettingsRule::None) {
-        g_.platform.MessageBox(SettingsRuleMessage(broken), MsgIcon::Exclamation, MsgButtons::Ok);
+        ShowMessage(g_, SettingsRuleMessage(broken), MsgIcon::Exclamation);
         return false;
     }
     g_.settings = chosen;
@@ -123,7 +124,7 @@ bool ConfigDialog::Command1_Click() {
                                 chosen.FitMode != old.FitMode || chosen.fIrregular != old.fIrregular ||
                                 chosen.fSlide != old.fSlide;
     if (needsNewPuzzle) {
-        if (g_.platform.MessageBox(kAskNewPuzzle, MsgIcon::Question, MsgButtons::OkCancel) == MsgResult::Ok)
+        if (ShowMessage(g_, kAskNewPuzzle, MsgIcon::Question, MsgButtons::OkCancel) == MsgResult::Ok)
             g_.fSkipConfirm = true;
         else
             g_.settings = snapshot_;

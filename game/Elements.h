@@ -51,19 +51,29 @@ private:
     std::vector<PixelRect> rects_;  // [0] is the empty picture
 };
 
+// What an element is, which is how the canvas paints it.
 enum class ElementKind {
-    Image,        // stretches its picture to its box
-    FilledRect,   // a label used as a filled rectangle
-    Text,         // a label with centred text
-    RectOutline,  // a rectangle shape
-    Circle,       // a circle shape
+    Image,           // stretches its picture to its box
+    FilledRect,      // a label used as a filled rectangle
+    Bar,             // a filled rectangle growing from the left in a trough the width of the board frame
+    Text,            // a label with centred text
+    SelectionFrame,  // a rectangle shape framing the grabbed piece
+    HintFrame,       // the same shape framing the piece of a hint
+    DropFrame,       // a rectangle shape framing the piece a drag trades with
+    HintDot,         // a circle shape where the hinted piece belongs
+    MisplacedMark,   // a rectangle shape covering a misplaced piece
 };
+
+// Images and labels take pointer events; shapes let the pointer through.
+inline bool TakesPointer(ElementKind k) {
+    return k == ElementKind::Image || k == ElementKind::FilledRect || k == ElementKind::Bar ||
+           k == ElementKind::Text;
+}
 
 // The mouse pointer an element asks for while the pointer is over it or
 // captured by it. The two drag pointers are hands drawn by the game itself.
 enum class Cursor {
     Default,
-    Hand,             // a link
     DragOverPiece,    // a dragged piece over a piece
     DragOverNothing,  // a dragged piece over no piece: the hand struck through
 };
@@ -85,29 +95,27 @@ struct Element {
     friend bool operator==(const Element&, const Element&) = default;
 };
 
+// Whether the timer runs is not kept here: Timer1Runs (game/Slippery.h)
+// decides it from the game's state.
 struct Timer {
-    bool Enabled = false;
     int IntervalMs = 100;
 };
 
 // The elements of the main window that the game drives.
 struct Window {
-    Element Label1;               // board frame
-    Element Image2;               // finished picture
-    Element Label3;               // busy caption
-    Element Label4;               // slippery-pieces bar
-    Element Shape1;               // selection frame / hint frame
-    Element Shape3;               // hint dot
-    Element Shape5;               // drop frame
-    Element Puente;               // scratch picture of an exchange
+    Element Label1;               // the board frame
+    Element Image2;               // the finished picture
+    Element Label3;               // the busy caption "CREANDO PUZZLE..."
+    Element Label4;               // the slippery-pieces bar
+    Element Shape1;               // the selection frame, or the hint frame (its kind says which)
+    Element Shape3;               // the hint dot
+    Element Shape5;               // the drop frame
+    Element Puente;               // the scratch picture of an exchange
     Element Vacio;                // the empty picture of the sliding board's slot
-    std::vector<Element> Image1;  // [0] hidden template, [1..PieceCount] the board
-    std::vector<Element> Shape2;  // [0] template of the misplaced marks
-    std::vector<Box> Shape4;      // outlines of the irregular layout
-    Timer Timer1;
-    // Shape1 frames a hint (F6) rather than the grabbed piece; the two look
-    // different on the screen.
-    bool Shape1IsHint = false;
+    std::vector<Element> Image1;  // the pieces: [0] hidden template, [1..PieceCount] the board
+    std::vector<Element> Shape2;  // the F7 marks: [0] their template
+    std::vector<Box> Shape4;      // the outlines of the irregular layout
+    Timer Timer1;                 // the slippery-pieces tick
 
     // Outer size of the maximized window, window units.
     float Width = 0, Height = 0;

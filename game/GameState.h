@@ -11,6 +11,7 @@
 #include "game/Elements.h"
 #include "game/HeldPicture.h"
 #include "game/Random.h"
+#include "game/UnitRect.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 
@@ -56,17 +57,22 @@ struct GameState {
     Settings settings;
 
     // Flags.
-    bool fSkipConfirm = false;
-    bool fPictureLoaded = false;
-    bool fPlaying = false;
-    bool fBorders = true;
+    bool fSkipConfirm = false;    // the next new puzzle starts without its question
+    bool fPictureLoaded = false;  // a picture has been loaded in this run
+    bool fPlaying = false;        // a puzzle is in play (until its win is acknowledged)
+    bool fWon = false;            // the puzzle on the board is won: announced once, then covered by Image2
+    bool fBorders = true;         // the pieces show thin borders (F5)
+    // The game's modal message boxes and dialogs open right now, nested ones
+    // counted (game/Boxes.h). While one waits the slippery pieces stand still.
+    int BoxesOpen = 0;
 
     // Irregular board.
-    std::int16_t LaidCount = 0;
-    double UnitWidth = 0;
+    std::int16_t LaidCount = 0;  // pieces the layout generator has laid so far
+    double UnitWidth = 0;        // one layout unit, window units, on whole pixels
     double UnitHeight = 0;
-    Grid LayoutGrid;
-    std::int16_t GridSize = 0;
+    Grid LayoutGrid;             // the unit grid the generator fills
+    std::vector<UnitRect> LaidPieces;  // the units of piece k at [k - 1], as laid
+    std::int16_t GridSize = 0;   // units per side (= Rows)
 
     // The area the board may take, window units; fixed once by the layout.
     std::int32_t BoardWidth = 0;
@@ -75,21 +81,21 @@ struct GameState {
     // The board. BoardSerial changes whenever the board's elements are
     // destroyed, so that a pointer captured by an old element lets go.
     std::uint32_t BoardSerial = 0;
-    std::int16_t PieceCount = 0;
-    std::int16_t EmptySlot = 0;
-    std::vector<std::int16_t> PieceAt;  // [1..PieceCount]; [0] unused
+    std::int16_t PieceCount = 0;        // pieces of the current board
+    std::int16_t EmptySlot = 0;         // sliding mode: the position showing the empty slot
+    std::vector<std::int16_t> PieceAt;  // the piece each position shows, [1..PieceCount]; [0] unused
 
     // Shared members of the main window.
     std::string AppDir;  // ends in the system's path separator (game/Paths.h)
     // Full path of the settings file; empty: "Quilto.ini" beside the program.
     std::string SettingsPath;
-    bool fAdjacent = false;
-    bool fDragging = false;
-    std::int16_t DragSlot = 0;
-    std::int16_t DropSlot = 0;
-    bool fPeeking = false;
-    bool fKeyMoving = false;
-    bool fLayoutPending = true;
+    bool fAdjacent = false;       // result of TestAdjacent
+    bool fDragging = false;       // a drag is in progress
+    std::int16_t DragSlot = 0;    // where the drag started; 0 without one
+    std::int16_t DropSlot = 0;    // the position the drag's trial exchange trades with; 0 before any
+    bool fPeeking = false;        // F8 shows the finished picture
+    bool fKeyMoving = false;      // F7 marks the misplaced pieces
+    bool fLayoutPending = true;   // the board frame waits for its one-time layout
 
     // The main window's elements and the pictures they show.
     Window win;
@@ -102,8 +108,12 @@ struct GameState {
     // The folder of the last picture chosen in the file dialog, where the
     // dialog opens next; empty until then (the sample pictures).
     std::string PictureFolder;
+    // The folder of the last game saved, where the save dialog opens next;
+    // empty until then (the user's documents).
+    std::string SavedGameFolder;
 
-    // Opens the configuration dialog modally; set by the window.
+    // Opens the configuration dialog modally; set by the window. The game
+    // opens it through OpenConfiguration (game/Boxes.h).
     std::function<void()> ShowConfiguration;
 
     std::string AppFile(const std::string& name) const { return AppDir + name; }

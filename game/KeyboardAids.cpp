@@ -5,18 +5,17 @@
 namespace quilto {
 namespace {
 
-
 void FlipBorders(GameState& g) {
     g.fBorders = !g.fBorders;
     for (std::size_t p = 1; p < g.win.Image1.size(); ++p) g.win.Image1[p].Border = g.fBorders;
 }
 
 // One mark over every misplaced piece, taken once: pieces that move while
-// the key is held keep their old marks until it is released.
+// the key is held keep their old marks until it is released. The slippery
+// pieces stand still meanwhile (Timer1Runs).
 void MarkMisplaced(GameState& g) {
     if (g.fKeyMoving) return;  // the key repeats while held
     g.fKeyMoving = true;
-    g.win.Timer1.Enabled = false;
     auto& marks = g.win.Shape2;
     for (const int p : MisplacedPositions(g)) {
         Element mark = Window::NewFromTemplate(marks[0]);
@@ -30,33 +29,28 @@ void MarkMisplaced(GameState& g) {
     g.PlayCue(Sound::Cambia);
 }
 
+// The finished picture over the board; the slippery pieces stand still
+// meanwhile (Timer1Runs).
 void Peek(GameState& g) {
     if (g.win.Image2.Visible) return;
-    g.win.Timer1.Enabled = false;
     g.win.Image2.Visible = true;
     g.win.BringToFront(g.win.Image2);
     g.fPeeking = true;
     g.PlayCue(Sound::Cambia);
 }
 
-// The marks go. The slippery pieces go on only if the press paused them and
-// the puzzle is still in progress: a board won while the key was held stays
-// won, and a resumed timer would announce it again at every full bar.
+// The marks go, whether or not their press reached a game.
 void UnmarkMisplaced(GameState& g) {
-    const bool wasMarking = g.fKeyMoving;
     g.fKeyMoving = false;
     g.win.Shape2.resize(1);
-    if (wasMarking && g.fPlaying) g.win.Timer1.Enabled = true;
 }
 
-// The finished picture goes away again, unless the puzzle was solved while
-// it was shown: then it stays over the board like after any win.
+// The finished picture goes away again, unless the puzzle was won while it
+// was shown: then it stays over the board like after any win.
 void EndPeek(GameState& g) {
     if (!g.fPeeking) return;
     g.fPeeking = false;
-    if (!g.fPlaying) return;
-    g.win.Image2.Visible = false;
-    g.win.Timer1.Enabled = true;
+    if (!g.fWon) g.win.Image2.Visible = false;
 }
 
 }  // namespace
@@ -82,7 +76,7 @@ void ShowHint(GameState& g) {
 
     Element& frame = g.win.Shape1;
     frame.box = g.win.Piece(r).box;
-    g.win.Shape1IsHint = true;
+    frame.Kind = ElementKind::HintFrame;
     g.win.BringToFront(frame);
     frame.Visible = true;
 

@@ -28,14 +28,69 @@ BlockCounts CountBlocks(int n) {
     return k;
 }
 
+// A margin two units wide right and below keeps every piece on the board.
+// No piece is laid yet.
+void ClearGrid(GameState& g) {
+    const int n = g.GridSize;
+    Grid& grid = g.LayoutGrid;
+    grid.Reset(n + 2);
+    for (int c = 1; c <= n + 2; ++c)
+        for (int r = 1; r <= n + 2; ++r)
+            if (c > n || r > n) grid(c, r) = 1;
+    g.LaidCount = 0;
+    g.LaidPieces.clear();
+}
+
+// The outline of the next piece, from its units.
+void PlaceOutline(GameState& g, int c, int r, int w, int h) {
+    const Box& frame = g.win.Label1.box;
+    Box& s = g.win.Shape4.at(static_cast<std::size_t>(g.LaidCount));
+    s.Left = static_cast<float>(static_cast<double>(frame.Left) + (c - 1) * g.UnitWidth);
+    s.Top = static_cast<float>(static_cast<double>(frame.Top) + (r - 1) * g.UnitHeight);
+    s.Width = static_cast<float>(w * g.UnitWidth);
+    s.Height = static_cast<float>(h * g.UnitHeight);
+}
+
+// Lays the next piece on w x h units from column c and row r (from 1): the
+// grid, the piece's units, its outline, and whether a sliding board leaves it
+// empty (the piece over the bottom-right unit).
+void LayPiece(GameState& g, int c, int r, int w, int h) {
+    for (int i = 0; i < w; ++i)
+        for (int j = 0; j < h; ++j) g.LayoutGrid(c + i, r + j) = 1;
+    const int corner = g.GridSize;
+    if (c <= corner && corner < c + w && r <= corner && corner < r + h)
+        g.EmptySlot = static_cast<std::int16_t>(g.LaidCount + 1);
+    PlaceOutline(g, c, r, w, h);
+    const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+    g.LaidPieces.push_back({i16(c - 1), i16(r - 1), i16(w), i16(h)});
+    ++g.LaidCount;
+}
+
+// The unit grid of a side x side board on the whole board area, with room
+// for count outlines.
+void StartLayout(GameState& g, int n, int count) {
+    if (n < 1 || n > kMaxSide) throw std::out_of_range("board side out of range");
+    g.EmptySlot = 0;
+    Box& frame = g.win.Label1.box;
+    frame.Height = static_cast<float>(g.BoardHeight);
+    frame.Width = static_cast<float>(g.BoardWidth);
+    g.GridSize = static_cast<std::int16_t>(n);
+    g.UnitWidth = LowerToWholePixels(static_cast<double>(frame.Width) / n);
+    g.UnitHeight = LowerToWholePixels(static_cast<double>(frame.Height) / n);
+    g.PieceCount = static_cast<std::int16_t>(count);
+    // One outline per piece; element 0 is kept, surplus ones go, missing
+    // ones are made. The layout overwrites every one of them.
+    g.win.Shape4.resize(static_cast<std::size_t>(count));
+    g.LaidPieces.reserve(static_cast<std::size_t>(count));
+}
+
 // One attempt at a layout on an emptied unit grid: the big pieces at random
 // places, then the singles in the gaps. Pieces are numbered in the order
 // they are laid.
 class LayoutAttempt {
 public:
     explicit LayoutAttempt(GameState& g) : g_(g), n_(g.GridSize), start_(g.platform.Now()) {
-        g_.LaidCount = 0;
-        ClearGrid();
+        ClearGrid(g_);
     }
 
     // Lays every big piece, or returns false when the attempt is given up:
@@ -53,15 +108,6 @@ public:
     }
 
 private:
-    // A margin two units wide right and below keeps every piece on the board.
-    void ClearGrid() {
-        Grid& grid = g_.LayoutGrid;
-        grid.Reset(n_ + 2);
-        for (int c = 1; c <= n_ + 2; ++c)
-            for (int r = 1; r <= n_ + 2; ++r)
-                if (c > n_ || r > n_) grid(c, r) = 1;
-    }
-
     bool Free(int c, int r) const { return g_.LayoutGrid(c, r) == 0; }
 
     bool Fits(int c, int r, int w, int h) const {
@@ -122,30 +168,7 @@ private:
             });
     }
 
-    void Take(int c, int r, int w, int h) {
-        for (int i = 0; i < w; ++i)
-            for (int j = 0; j < h; ++j) g_.LayoutGrid(c + i, r + j) = 1;
-        NoteCornerPiece(c, r, w, h);
-        PlaceOutline(c, r, w, h);
-        ++g_.LaidCount;
-    }
-
-    // The piece over the bottom-right unit is the one a sliding board leaves
-    // empty.
-    void NoteCornerPiece(int c, int r, int w, int h) {
-        const int corner = g_.GridSize;
-        if (c <= corner && corner < c + w && r <= corner && corner < r + h)
-            g_.EmptySlot = static_cast<std::int16_t>(g_.LaidCount + 1);
-    }
-
-    void PlaceOutline(int c, int r, int w, int h) {
-        const Box& frame = g_.win.Label1.box;
-        Box& s = g_.win.Shape4.at(static_cast<std::size_t>(g_.LaidCount));
-        s.Left = static_cast<float>(static_cast<double>(frame.Left) + (c - 1) * g_.UnitWidth);
-        s.Top = static_cast<float>(static_cast<double>(frame.Top) + (r - 1) * g_.UnitHeight);
-        s.Width = static_cast<float>(w * g_.UnitWidth);
-        s.Height = static_cast<float>(h * g_.UnitHeight);
-    }
+    void Take(int c, int r, int w, int h) { LayPiece(g_, c, r, w, h); }
 
     GameState& g_;
     const int n_;
@@ -157,22 +180,9 @@ private:
 void BuildMixedLayout(GameState& g) {
     const int n = g.settings.Rows;
     if (n < 1 || n > kMaxSide) throw std::out_of_range("board side out of range");
-
-    g.EmptySlot = 0;
-    Box& frame = g.win.Label1.box;
-    frame.Height = static_cast<float>(g.BoardHeight);
-    frame.Width = static_cast<float>(g.BoardWidth);
-    g.GridSize = static_cast<std::int16_t>(n);
-    g.UnitWidth = LowerToWholePixels(static_cast<double>(frame.Width) / n);
-    g.UnitHeight = LowerToWholePixels(static_cast<double>(frame.Height) / n);
-
     const BlockCounts counts = CountBlocks(n);
     // Singles plus big pieces.
-    g.PieceCount = static_cast<std::int16_t>(n * n - counts.Units() + counts.Pieces());
-
-    // One outline per piece; element 0 is kept, surplus ones go, missing
-    // ones are made. The attempts overwrite every one of them.
-    g.win.Shape4.resize(static_cast<std::size_t>(g.PieceCount));
+    StartLayout(g, n, n * n - counts.Units() + counts.Pieces());
 
     // Each failed attempt is thrown away and the next starts from an empty
     // board.
@@ -183,6 +193,12 @@ void BuildMixedLayout(GameState& g) {
             return;
         }
     }
+}
+
+void LayOutPieces(GameState& g, const std::vector<UnitRect>& pieces) {
+    StartLayout(g, g.settings.Rows, static_cast<int>(pieces.size()));
+    ClearGrid(g);
+    for (const UnitRect& u : pieces) LayPiece(g, u.Left + 1, u.Top + 1, u.Width, u.Height);
 }
 
 }  // namespace quilto

@@ -21,7 +21,7 @@ void InitElements(Window& win) {
     win.Image1.assign(1, tmpl);
     win.BringToFront(win.Image1[0]);
 
-    win.Label4.Kind = ElementKind::FilledRect;
+    win.Label4.Kind = ElementKind::Bar;
     win.Label4.BackColor = {0, 0, 255};
     win.Label4.box.Height = 60;
     win.BringToFront(win.Label4);
@@ -29,12 +29,12 @@ void InitElements(Window& win) {
     win.Puente.Kind = ElementKind::Image;
     win.Vacio.Kind = ElementKind::Image;
 
-    win.Shape1.Kind = ElementKind::RectOutline;
-    win.Shape5.Kind = ElementKind::RectOutline;
-    win.Shape3.Kind = ElementKind::Circle;
+    win.Shape1.Kind = ElementKind::SelectionFrame;
+    win.Shape5.Kind = ElementKind::DropFrame;
+    win.Shape3.Kind = ElementKind::HintDot;
     win.Shape3.box.Width = win.Shape3.box.Height = 255;
     Element mark;
-    mark.Kind = ElementKind::RectOutline;
+    mark.Kind = ElementKind::MisplacedMark;
     win.Shape2.assign(1, mark);
     win.Shape4.assign(1, Box{});
     win.BringToFront(win.Shape1);
@@ -55,7 +55,7 @@ void InitElements(Window& win) {
     win.Label3.box = {360, 4680, 3495, 375};
     win.BringToFront(win.Label3);
 
-    win.Timer1 = Timer{false, 100};
+    win.Timer1 = Timer{100};
 }
 
 void Form_Load(GameState& g, const std::string& appDir) {

@@ -3,12 +3,9 @@
 
 namespace quilto {
 
-// Cuts the loaded picture into a new, shuffled board and starts the game.
-// Without a picture it asks for one instead; during a game it asks first
-// unless fSkipConfirm is set. A board it cannot build (too many pieces for
-// the picture or the screen, or settings the configuration dialog would
-// refuse) is reported, leaves no board behind, and opens the configuration
-// dialog; accepted new values give a new attempt.
+// "Nuevo" and every other way to a new puzzle: without a picture it says
+// "Primero debes cargar una imagen" and asks for one instead (the picture
+// then leads to a puzzle); with one it is CreatePuzzle (game/PuzzleCreation.h).
 void NewPuzzle(GameState& g);
 
 }  // namespace quilto

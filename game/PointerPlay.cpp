@@ -9,7 +9,6 @@
 namespace quilto {
 namespace {
 
-
 // The pointer's place on the window as a whole window unit, halves to the
 // even neighbour. A pointer far outside the window saturates rather than
 // wrapping around.
@@ -23,13 +22,6 @@ std::int32_t PointerUnit(float v) {
 void Frame(Element& frame, const Element& piece) {
     frame.box = piece.box;
     frame.Visible = true;
-}
-
-// The grabbed piece gives up its drag pointer when the drag ends, whichever
-// element the ending event came to: after a release lost to a modal box the
-// next press or release may come to another piece.
-void DropDragPointer(GameState& g) {
-    if (g.fDragging && IsPiece(g, g.DragSlot)) g.win.Piece(g.DragSlot).Pointer = Cursor::Default;
 }
 
 }  // namespace
@@ -49,35 +41,37 @@ int SlotAtPoint(const GameState& g, std::int32_t x, std::int32_t y) {
     return 0;
 }
 
-void Image1_MouseDown(GameState& g, int index, int button, float, float) {
+void EndDrag(GameState& g) {
+    // Only a drag gives a piece another pointer than the default.
+    if (g.fDragging)
+        for (std::size_t p = 1; p < g.win.Image1.size(); ++p) g.win.Image1[p].Pointer = Cursor::Default;
+    g.DragSlot = 0;
+    g.fDragging = false;
+}
+
+void Image1_MouseDown(GameState& g, int index, int button) {
     if (!IsPiece(g, index)) return;
     g.win.Shape1.Visible = false;
     if (g.settings.fSlide) return;  // sliding boards move by clicks
 
     if (button == kLeftButton) {
-        DropDragPointer(g);
+        EndDrag(g);  // one whose release never came
         g.fDragging = true;
         g.DragSlot = static_cast<std::int16_t>(index);
         g.win.Piece(index).Pointer = Cursor::DragOverPiece;
         g.DropSlot = 0;
-        g.win.Shape1IsHint = false;
+        g.win.Shape1.Kind = ElementKind::SelectionFrame;
         Frame(g.win.Shape1, g.win.Piece(index));
     } else if (g.fDragging) {
         // Another button cancels the drag: the trial exchange is undone. The
         // drop frame stays until a button is released.
         if (g.DropSlot != 0) SwapPieces(g, g.DropSlot, g.DragSlot);
-        DropDragPointer(g);
-        g.DragSlot = 0;
-        g.fDragging = false;
-        g.win.Piece(index).Pointer = Cursor::Default;
+        EndDrag(g);
         CheckCompletion(g);
     }
 }
 
 void Image1_MouseMove(GameState& g, int index, float x, float y) {
-    // A finished board lies under the finished picture and stays solved; only
-    // a button held since before the win still reaches its pieces.
-    if (!g.fPlaying) return;
     if (!g.fDragging || !IsPiece(g, index) || !IsPiece(g, g.DragSlot)) return;
     Element& grabbed = g.win.Piece(index);
     // The element's place and the pointer's offset add up in single precision.
@@ -94,13 +88,10 @@ void Image1_MouseMove(GameState& g, int index, float x, float y) {
     Frame(g.win.Shape5, g.win.Piece(slot));
 }
 
-void Image1_MouseUp(GameState& g, int index, int) {
+void Image1_MouseUp(GameState& g, int index) {
     if (!IsPiece(g, index)) return;
     g.PlayCue(Sound::Marca);
-    DropDragPointer(g);
-    g.DragSlot = 0;
-    g.fDragging = false;
-    g.win.Piece(index).Pointer = Cursor::Default;
+    EndDrag(g);
     CheckCompletion(g);
     g.win.Shape1.Visible = false;
     g.win.Shape5.Visible = false;

@@ -16,9 +16,15 @@ inline constexpr int kMiddleButton = 4;
 // the pointer's place relative to that element's top-left corner, in window
 // units; while a button is held they go on coming to the element pressed,
 // wherever the pointer is.
-void Image1_MouseDown(GameState& g, int index, int button, float x, float y);
-void Image1_MouseMove(GameState& g, int index, float x, float y);
-void Image1_MouseUp(GameState& g, int index, int button);
+void Image1_MouseDown(GameState& g, int index, int button);  // a press: grabs, or cancels a drag
+void Image1_MouseMove(GameState& g, int index, float x, float y);  // a move: the drag's trial exchange
+void Image1_MouseUp(GameState& g, int index);  // a release of any button: the end of a drag, the check
+
+// Ends the drag in progress, if any, where it stands: the trial exchange in
+// place stays and every piece shows the default pointer again. The frames
+// are left to the caller. The release, another button, a slippery move, a
+// new puzzle and a box that opens all end a drag this way.
+void EndDrag(GameState& g);
 
 // The first board position, in index order, whose element strictly contains
 // the point (x, y) in window units: a point on an edge is in neither

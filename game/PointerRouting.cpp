@@ -2,6 +2,7 @@
 
 #include "game/PointerPlay.h"
 #include "game/Sliding.h"
+#include "game/Stacking.h"
 
 namespace quilto {
 namespace {
@@ -10,32 +11,21 @@ bool Contains(const Box& b, float x, float y) {
     return b.Left <= x && x < b.Left + b.Width && b.Top <= y && y < b.Top + b.Height;
 }
 
-bool TakesPointer(const Element& e) {
-    return e.Kind == ElementKind::Image || e.Kind == ElementKind::FilledRect || e.Kind == ElementKind::Text;
-}
-
 }  // namespace
 
 PointerTarget TargetAt(const GameState& g, float x, float y) {
-    const Window& w = g.win;
-    PointerTarget best;
-    const Element* top = nullptr;
-    // Elements of equal rank are stacked in the order they are looked at
-    // here, which is the order the board canvas paints them in.
-    auto consider = [&](const Element& e, PointerTarget t) {
-        if (!e.Visible || !TakesPointer(e) || !Contains(e.box, x, y)) return;
-        if (top && e.Z < top->Z) return;
-        top = &e;
-        best = t;
-    };
-    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4}) consider(*e, {PointerTarget::Kind::Other, 0});
-    for (std::size_t i = 1; i < w.Image1.size(); ++i)
-        consider(w.Image1[i], {PointerTarget::Kind::Piece, static_cast<int>(i)});
-    return best;
+    const std::vector<StackedElement> order = StackingOrder(g.win);
+    const StackedElement* front = FrontmostAt(order, x, y);
+    if (!front) return {};
+    if (front->piece != 0) return {PointerTarget::Kind::Piece, front->piece};
+    return {PointerTarget::Kind::Other, 0};
 }
 
 int PointerRouter::CapturedPiece(const GameState& g) const {
     if (captured_.kind != PointerTarget::Kind::Piece || serial_ != g.BoardSerial) return 0;
+    // A won puzzle lies under the finished picture: a button held since
+    // before the win reaches its piece no more.
+    if (g.fWon) return 0;
     return IsPiece(g, captured_.index) ? captured_.index : 0;
 }
 
@@ -48,10 +38,7 @@ void PointerRouter::Press(GameState& g, int button, bool othersHeld, float x, fl
     }
     held_ |= button;
     if (button == kLeftButton) leftPressedHere_ = true;
-    if (const int piece = CapturedPiece(g)) {
-        const Box& b = g.win.Piece(piece).box;
-        Image1_MouseDown(g, piece, button, x - b.Left, y - b.Top);
-    }
+    if (const int piece = CapturedPiece(g)) Image1_MouseDown(g, piece, button);
 }
 
 void PointerRouter::Move(GameState& g, float x, float y) {
@@ -67,7 +54,7 @@ void PointerRouter::Release(GameState& g, int button, float x, float y) {
     held_ &= ~button;
     const int piece = CapturedPiece(g);
     if (piece == 0) return;
-    Image1_MouseUp(g, piece, button);
+    Image1_MouseUp(g, piece);
     // A click is a left press and release on the same element.
     if (button != kLeftButton || !leftPressedHere_) return;
     leftPressedHere_ = false;
@@ -81,8 +68,7 @@ Cursor PointerRouter::CursorAt(const GameState& g, float x, float y) const {
         return piece ? g.win.Piece(piece).Pointer : Cursor::Default;
     }
     const PointerTarget t = TargetAt(g, x, y);
-    return t.kind == PointerTarget::Kind::Piece ? g.win.Piece(t.index).Pointer
-                                                : Cursor::Default;
+    return t.kind == PointerTarget::Kind::Piece ? g.win.Piece(t.index).Pointer : Cursor::Default;
 }
 
 }  // namespace quilto

@@ -1,8 +1,9 @@
 #pragma once
-// The window as a set of separate elements: a press goes to the topmost
+// The window as a set of separate elements: a press goes to the frontmost
 // visible element under the pointer that takes pointer events (images and
-// labels; the frames, the dot and the marks let the pointer through), and
-// that element keeps every pointer event until the last button is let go.
+// labels; the frames, the dot and the marks let the pointer through), in the
+// stacking order the canvas paints (game/Stacking.h), and that element keeps
+// every pointer event until the last button is let go.
 // Only the piece elements have handlers; the click of a piece follows the
 // release of the left button over it.
 #include <cstdint>

@@ -2,6 +2,7 @@
 // The file of a kept game (".quilto"): a format name, a version, the board
 // in a few fixed-width little-endian fields, then the picture file's bytes
 // as they are. README.md, "Saved games", lays out every byte.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace quilto {
 inline constexpr std::string_view kSavedGameMagic = "Quilto partida\r\n";
 // The version this program writes and the newest it reads.
 inline constexpr int kSavedGameVersion = 1;
+
+// The largest picture file a saved game carries, and the largest saved game
+// read: the picture plus room for the board of any size.
+inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{512} << 20;
+inline constexpr std::size_t kMaxSavedGameFileBytes = kMaxPictureFileBytes + (std::size_t{64} << 10);
 
 // The file's bytes, or nullopt when the record fails CheckSavedGame: no file
 // is ever written that the reader would refuse.

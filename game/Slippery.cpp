@@ -7,19 +7,11 @@
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
 #include "game/Numbers.h"
+#include "game/PointerPlay.h"
+#include "game/SlipperyBar.h"
 
 namespace quilto {
 namespace {
-
-// A slippery move ends any drag in progress; the trial exchange in place
-// stays, and so does the drop frame until the next release.
-void EndDrag(GameState& g) {
-    g.win.Shape1.Visible = false;
-    g.win.Shape3.Visible = false;
-    g.DragSlot = 0;
-    g.fDragging = false;
-    for (std::size_t p = 1; p < g.win.Image1.size(); ++p) g.win.Image1[p].Pointer = Cursor::Default;
-}
 
 // One pair to exchange, drawn from the candidates until the exchange would
 // bring neither piece home; every such ordered pair (a position with itself
@@ -58,14 +50,22 @@ void SlipperyMove(GameState& g) {
     }
 }
 
+bool Timer1Runs(const GameState& g) {
+    return g.fPlaying && !g.fWon && g.settings.fSlippery && !g.fKeyMoving && !g.fPeeking && g.BoxesOpen == 0;
+}
+
 void Timer1_Timer(GameState& g) {
     if (!g.settings.fSlippery) return;
     Box& bar = g.win.Label4.box;
     const float full = g.win.Label1.box.Width;
-    bar.Width = static_cast<float>(bar.Width + full / 19.2);
+    bar.Width = GrowBar(bar.Width, full);
     if (bar.Width < full) return;
 
     bar.Width = 0;
+    // A drag in progress ends; its trial exchange stays, and so does the drop
+    // frame until the next release.
+    g.win.Shape1.Visible = false;
+    g.win.Shape3.Visible = false;
     EndDrag(g);
     CheckCompletion(g);
     if (!g.fPlaying) return;

@@ -9,7 +9,12 @@
 
 namespace quilto {
 
-// The tick of Timer1, every 100 ms while it is enabled.
+// The one rule for the slippery-pieces clock: Timer1 runs while a puzzle is
+// in play and not yet won, with slippery pieces on, no F7 marks, no F8 peek
+// and none of the game's boxes waiting. Every pause keeps the bar's width.
+bool Timer1Runs(const GameState& g);
+
+// The tick of Timer1, every 100 ms while it runs.
 void Timer1_Timer(GameState& g);
 
 // One slippery move: exchanges round-half-even(PieceCount / 4) pairs.

@@ -17,6 +17,9 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/quilto DESTINATION ${CMAKE_INSTALL_B
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.example.quilto.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Saved games (*.quilto) are a type of their own, opened with the game.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.example.quilto.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.example.quilto.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

@@ -1,5 +1,6 @@
 #include "platform/PictureFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -53,8 +54,18 @@ PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown) 
     if (!info.isFile()) return NotAPicture();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Failed, {}};
-
     // The reader is chosen by the name's suffix first, then by the content.
+    return ReadPicture(file, maxPixels, shown);
+}
+
+PictureFile ReadPictureBytes(const QByteArray& bytes, qint64 maxPixels, QSize shown) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly)) return {LoadStatus::Failed, {}};
+    return ReadPicture(buffer, maxPixels, shown);
+}
+
+PictureFile ReadPicture(QIODevice& file, qint64 maxPixels, QSize shown) {
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     if (!reader.canRead()) return NotAPicture();

@@ -30,5 +30,9 @@ QSize DecodedSize(QSize own, QSize shown);
 // that cannot be opened is Failed. The limit holds for the picture's own size
 // and for whatever a reader decodes.
 PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown = {});
+// The same for a picture file's bytes (the picture a saved game carries).
+PictureFile ReadPictureBytes(const QByteArray& bytes, qint64 maxPixels, QSize shown = {});
+// The same for an open device, read from its current position.
+PictureFile ReadPicture(QIODevice& device, qint64 maxPixels, QSize shown = {});
 
 }  // namespace quilto

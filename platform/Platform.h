@@ -3,6 +3,7 @@
 // shell, the file dialog, pictures, saving a file, pending events and the
 // clock. The game sees this interface alone; the Qt implementation lives
 // beside it and tests use a scripted fake.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -48,8 +49,19 @@ public:
     // in startDir with an empty file name. Returns "" when cancelled.
     virtual std::string ChooseOpenFile(const std::string& startDir) = 0;
 
+    // The file-save dialog for a saved game (type "Partidas de Quilto
+    // (*.quilto)"), starting in folder (empty: the user's documents) with
+    // the name given. Returns "" when cancelled.
+    virtual std::string ChooseSaveFile(const std::string& folder, const std::string& name) = 0;
+
+    // The whole content of a regular file of at most maxBytes bytes; false
+    // when it cannot be read or is larger.
+    virtual bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
+
     // Decodes a picture file and keeps it under a new handle.
     virtual LoadedPicture LoadPicture(const std::string& path) = 0;
+    // Decodes a picture file's bytes, through the same guards as a file.
+    virtual LoadedPicture LoadPictureBytes(const std::string& bytes) = 0;
     // The game no longer refers to this picture.
     virtual void ReleasePicture(PictureId id) = 0;
 

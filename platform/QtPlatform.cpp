@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -104,12 +105,46 @@ LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
         const BusyPointer busy;
         file = read_(QString::fromStdString(path), maxPixels_, shownArea_ ? shownArea_() : QSize());
     }
+    return Keep(std::move(file));
+}
+
+LoadedPicture QtPlatform::LoadPictureBytes(const std::string& bytes) {
+    const BusyPointer busy;
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return Keep(ReadPictureBytes(data, maxPixels_, shownArea_ ? shownArea_() : QSize()));
+}
+
+LoadedPicture QtPlatform::Keep(PictureFile file) {
     if (file.status != LoadStatus::Ok) return {file.status, kNoPictureId, 0, 0};
     const PictureId id = nextId_++;
     // The game cuts in the picture's own pixels, whatever was kept of them.
     const LoadedPicture loaded{LoadStatus::Ok, id, file.picture.size.width(), file.picture.size.height()};
     pictures_.emplace(id, std::move(file.picture));
     return loaded;
+}
+
+std::string QtPlatform::ChooseSaveFile(const std::string& folder, const std::string& name) {
+    BeforeEvents();
+    QString dir = QString::fromStdString(folder);
+    if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(owner_, QString(), QDir(dir).filePath(QString::fromStdString(name)),
+                       QStringLiteral("Partidas de Quilto (*.quilto)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("quilto"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+}
+
+bool QtPlatform::ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    QFile file(QString::fromStdString(path));
+    // Only a regular file: a pipe or a device would never end.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    if (size < 0 || static_cast<std::uint64_t>(size) > maxBytes) return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    // A file that grew or shrank meanwhile is refused rather than cut.
+    char extra = 0;
+    return file.read(bytes.data(), size) == size && file.read(&extra, 1) == 0;
 }
 
 void QtPlatform::ReleasePicture(PictureId id) {

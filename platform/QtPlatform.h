@@ -41,6 +41,9 @@ public:
     void ShellOpen(const std::string& target, const std::string& workingDir) override;
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
+    LoadedPicture LoadPictureBytes(const std::string& bytes) override;
+    std::string ChooseSaveFile(const std::string& folder, const std::string& name) override;
+    bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
     void ReleasePicture(PictureId id) override;
     bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
     void ProcessPendingEvents() override;
@@ -57,6 +60,8 @@ private:
     void BeforeEvents() const {
         if (beforeEvents_) beforeEvents_();
     }
+
+    LoadedPicture Keep(PictureFile file);
 
     QPointer<QWidget> owner_;
     std::unique_ptr<QSoundEffect> sound_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "game/PointerPlay.h"
+#include "game/Stacking.h"
 #include "ui/OverlayLook.h"
 
 namespace quilto {
@@ -45,44 +46,22 @@ int BoardCanvas::GameButton(Qt::MouseButton button) {
     }
 }
 
-// Every element the canvas shows, in the window's own order.
-std::vector<const Element*> BoardCanvas::PaintedElements() const {
-    const Window& w = g_.win;
-    std::vector<const Element*> all;
-    all.reserve(w.Image1.size() + w.Shape2.size() + 8);
-    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4, &w.Shape1, &w.Shape3, &w.Shape5})
-        all.push_back(e);
-    for (std::size_t i = 1; i < w.Image1.size(); ++i) all.push_back(&w.Image1[i]);
-    for (std::size_t i = 1; i < w.Shape2.size(); ++i) all.push_back(&w.Shape2[i]);
-    return all;
-}
-
-std::vector<const Element*> BoardCanvas::ElementsInZOrder() const {
-    std::vector<const Element*> all = PaintedElements();
-    std::stable_sort(all.begin(), all.end(), [](const Element* a, const Element* b) { return a->Z < b->Z; });
-    return all;
-}
-
-bool BoardCanvas::IsMark(const Element& e) const {
-    const auto& marks = g_.win.Shape2;
-    return marks.size() > 1 && &e > marks.data() && &e < marks.data() + marks.size();
-}
-
 void BoardCanvas::Snapshot(std::vector<Seen>& out) const {
     out.clear();
-    for (const Element* e : PaintedElements()) {
-        Seen s{*e, {}, e == &g_.win.Shape1 && g_.win.Shape1IsHint};
+    for (const StackedElement& stacked : WindowElements(g_.win)) {
+        const Element& e = *stacked.element;
+        Seen s{e, {}};
         s.look.Pointer = Cursor::Default;  // the pointer is not painted
-        if (e->Picture != kEmptyPicture && static_cast<std::size_t>(e->Picture) < g_.pictures.Size())
-            s.picture = g_.pictures[e->Picture];
+        if (e.Picture != kEmptyPicture && static_cast<std::size_t>(e.Picture) < g_.pictures.Size())
+            s.picture = g_.pictures[e.Picture];
         out.push_back(s);
     }
 }
 
 QRectF BoardCanvas::PaintedArea(const Element& e) const {
     QRectF r = ToPixels(e.box);
-    // The bar's trough runs the width of the board frame.
-    if (&e == &g_.win.Label4) r.setWidth(std::max(r.width(), ToPixels(g_.win.Label1.box).width()));
+    // A bar's trough runs the width of the board frame.
+    if (e.Kind == ElementKind::Bar) r.setWidth(std::max(r.width(), ToPixels(g_.win.Label1.box).width()));
     return r;
 }
 
@@ -127,32 +106,41 @@ void BoardCanvas::PaintPicture(QPainter& p, const Element& e, const QRectF& r) c
 
 void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
     const QRectF r = ToPixels(e.box);
-    const Window& w = g_.win;
-    if (&e == &w.Label4) {
-        look::PaintProgressBar(p, PaintedArea(e), r, ToColor(e.BackColor));
-    } else if (&e == &w.Shape1) {
-        if (w.Shape1IsHint)
-            look::PaintHintFrame(p, r);
-        else
+    switch (e.Kind) {
+        case ElementKind::Image:
+            PaintPicture(p, e, r);
+            break;
+        case ElementKind::FilledRect:
+            p.fillRect(r, ToColor(e.BackColor));
+            break;
+        case ElementKind::Bar:
+            look::PaintProgressBar(p, PaintedArea(e), r, ToColor(e.BackColor));
+            break;
+        case ElementKind::Text: {
+            p.fillRect(r, ToColor(e.BackColor));
+            QFont f = font();
+            if (e.FontPoints > 0) f.setPointSizeF(e.FontPoints);
+            f.setBold(e.Bold);
+            p.setFont(f);
+            p.setPen(ToColor(e.ForeColor));
+            p.drawText(r, Qt::AlignCenter, QString::fromStdString(e.Caption));
+            break;
+        }
+        case ElementKind::SelectionFrame:
             look::PaintSelectionFrame(p, r);
-    } else if (&e == &w.Shape5) {
-        look::PaintDropFrame(p, r);
-    } else if (&e == &w.Shape3) {
-        look::PaintHintDot(p, r);
-    } else if (IsMark(e)) {
-        look::PaintMisplacedMark(p, r);
-    } else if (e.Kind == ElementKind::FilledRect) {
-        p.fillRect(r, ToColor(e.BackColor));
-    } else if (e.Kind == ElementKind::Text) {
-        p.fillRect(r, ToColor(e.BackColor));
-        QFont f = font();
-        if (e.FontPoints > 0) f.setPointSizeF(e.FontPoints);
-        f.setBold(e.Bold);
-        p.setFont(f);
-        p.setPen(ToColor(e.ForeColor));
-        p.drawText(r, Qt::AlignCenter, QString::fromStdString(e.Caption));
-    } else if (e.Kind == ElementKind::Image) {
-        PaintPicture(p, e, r);
+            break;
+        case ElementKind::HintFrame:
+            look::PaintHintFrame(p, r);
+            break;
+        case ElementKind::DropFrame:
+            look::PaintDropFrame(p, r);
+            break;
+        case ElementKind::HintDot:
+            look::PaintHintDot(p, r);
+            break;
+        case ElementKind::MisplacedMark:
+            look::PaintMisplacedMark(p, r);
+            break;
     }
 }
 
@@ -164,10 +152,10 @@ void BoardCanvas::paintEvent(QPaintEvent* event) {
     // The region, not its bounding rectangle: two changes far apart must not
     // repaint the whole board between them.
     const QRegion& area = event->region();
-    for (const Element* e : ElementsInZOrder()) {
-        if (!e->Visible) continue;
-        if (!area.intersects(PaintedArea(*e).toAlignedRect())) continue;
-        PaintElement(p, *e);
+    for (const StackedElement& stacked : StackingOrder(g_.win)) {
+        const Element& e = *stacked.element;
+        if (!e.Visible || !area.intersects(PaintedArea(e).toAlignedRect())) continue;
+        PaintElement(p, e);
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The board canvas: one widget that paints every element of the main window
-// in z-order from the one loaded picture. Pieces are source rectangles of
-// that picture (in its own pixels, which the decoded picture may hold fewer
-// of) stretched to their boxes, drawn from one copy of the board's part of it
-// scaled to the screen; no pixels are copied per piece. It reports the
-// pointer in window units and leaves the rules to its owner.
+// in stacking order (game/Stacking.h) from the one loaded picture. Pieces
+// are source rectangles of that picture (in its own pixels, which the
+// decoded picture may hold fewer of) stretched to their boxes, drawn from one
+// copy of the board's part of it scaled to the screen; no pixels are copied
+// per piece. It reports the pointer in window units and leaves the rules to
+// its owner.
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -54,18 +55,15 @@ private:
     struct Seen {
         Element look;
         PixelRect picture;  // what the element's picture handle stood for
-        bool hint = false;  // the selection frame framing a hint
         friend bool operator==(const Seen&, const Seen&) = default;
     };
 
-    std::vector<const Element*> PaintedElements() const;
-    std::vector<const Element*> ElementsInZOrder() const;
     void Snapshot(std::vector<Seen>& out) const;
     // The area an element paints, in logical pixels.
     QRectF PaintedArea(const Element& e) const;
+    // Paints an element by its kind and its picture.
     void PaintElement(QPainter& p, const Element& e) const;
     void PaintPicture(QPainter& p, const Element& e, const QRectF& r) const;
-    bool IsMark(const Element& e) const;
 
     const GameState& g_;
     PictureLookup pictures_;

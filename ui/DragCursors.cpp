@@ -59,8 +59,6 @@ QPixmap DragCursorPicture(bool overPiece, qreal devicePixelRatio) {
 
 QCursor ToQCursor(Cursor c, qreal devicePixelRatio) {
     switch (c) {
-        case Cursor::Hand:
-            return QCursor(Qt::PointingHandCursor);
         case Cursor::DragOverPiece:
             return QCursor(DragCursorPicture(true, devicePixelRatio), kHotX, kHotY);
         case Cursor::DragOverNothing:

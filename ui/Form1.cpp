@@ -19,17 +19,17 @@
 #include <utility>
 
 #include "game/GameMenu.h"
+#include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
 #include "game/MainWindow.h"
 #include "game/Paths.h"
+#include "game/PictureLoading.h"
+#include "game/PointerPlay.h"
 #include "game/Slippery.h"
 #include "ui/DragCursors.h"
 #include "ui/Form2.h"
 #include "ui/FormMorvelin.h"
-
-static void InitQuiltoResources() {
-    Q_INIT_RESOURCE(quilto);
-}
+#include "ui/Resources.h"
 
 namespace quilto {
 namespace {
@@ -57,7 +57,7 @@ int GameKey(int qtKey) {
     }
 }
 
-// The picture file a drop carries, in the system's spelling, or "" when it
+// The file a drop carries, in the system's spelling, or "" when it
 // carries none.
 std::string DroppedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
@@ -123,6 +123,11 @@ void Form1::BuildMenu() {
     MnuLoad->setShortcut(Qt::Key_F3);
     MnuConf = juego->addAction(QStringLiteral("Configuración"));
     MnuConf->setShortcut(Qt::Key_F4);
+    juego->addSeparator();
+    MnuSave = juego->addAction(QStringLiteral("Guardar partida..."));
+    MnuSave->setShortcut(Qt::CTRL | Qt::Key_S);
+    MnuOpen = juego->addAction(QStringLiteral("Abrir partida..."));
+    MnuOpen->setShortcut(Qt::CTRL | Qt::Key_O);
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHow = ayuda->addAction(QStringLiteral("Como Jugar"));
@@ -131,13 +136,17 @@ void Form1::BuildMenu() {
     connect(MnuNew, &QAction::triggered, this, [this] { Run([this] { MnuNew_Click(g_); }); });
     connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
     connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
+    connect(MnuSave, &QAction::triggered, this, [this] { Run([this] { MnuSave_Click(g_); }); });
+    connect(MnuOpen, &QAction::triggered, this, [this] { Run([this] { MnuOpen_Click(g_); }); });
     connect(MnuHow, &QAction::triggered, this, [this] {
         g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir));
     });
-    // Not a game command: the timer keeps running under the box. Like a
+    // Not a game command: the slippery pieces keep moving under the box. A
+    // drag ends as the box opens, as under the game's own boxes. Like a
     // command, it is dropped while another one waits in its pass of events.
     connect(MnuInfo, &QAction::triggered, this, [this] {
         if (running_) return;
+        Run([this] { EndDrag(g_); });
         FormMorvelin::ShowModal(g_.platform, g_.AppDir, this);
         Run([] {});
     });
@@ -160,22 +169,24 @@ void Form1::HandOverLostReleases() {
 }
 
 void Form1::ConnectPointer() {
-    connect(canvas_, &BoardCanvas::pointerPressed, this, [this](int button, bool othersHeld, QPointF at) {
-        Run([&] { router_.Press(g_, button, othersHeld, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    const auto at = [](QPointF units) { return std::pair(static_cast<float>(units.x()), static_cast<float>(units.y())); };
+    connect(canvas_, &BoardCanvas::pointerPressed, this, [this, at](int button, bool othersHeld, QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Press(g_, button, othersHeld, at(units).first, at(units).second); });
     });
-    connect(canvas_, &BoardCanvas::pointerMoved, this, [this](QPointF at) {
-        Run([&] { router_.Move(g_, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    connect(canvas_, &BoardCanvas::pointerMoved, this, [this, at](QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Move(g_, at(units).first, at(units).second); });
     });
-    connect(canvas_, &BoardCanvas::pointerReleased, this, [this](int button, QPointF at) {
-        Run([&] { router_.Release(g_, button, static_cast<float>(at.x()), static_cast<float>(at.y())); });
-        ShowPointer(at);
+    connect(canvas_, &BoardCanvas::pointerReleased, this, [this, at](int button, QPointF units) {
+        pointerAt_ = units;
+        Run([&] { router_.Release(g_, button, at(units).first, at(units).second); });
     });
 }
 
-void Form1::ShowPointer(QPointF units) {
-    const Cursor wanted = router_.CursorAt(g_, static_cast<float>(units.x()), static_cast<float>(units.y()));
+void Form1::ShowPointer() {
+    const Cursor wanted =
+        router_.CursorAt(g_, static_cast<float>(pointerAt_.x()), static_cast<float>(pointerAt_.y()));
     // Drawn only when it changes, not at every move of a drag.
     if (wanted == shownPointer_) return;
     shownPointer_ = wanted;
@@ -220,12 +231,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::Sync() {
     canvas_->Sync();
-    if (g_.win.Timer1.Enabled != timer1_.isActive()) {
-        if (g_.win.Timer1.Enabled)
-            timer1_.start(g_.win.Timer1.IntervalMs);
+    if (MnuSave) MnuSave->setEnabled(CanSaveGame(g_));
+    if (const bool runs = Timer1Runs(g_); runs != timer1_.isActive()) {
+        if (runs)
+            timer1_.start();
         else
             timer1_.stop();
     }
+    ShowPointer();
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -270,6 +283,16 @@ void Form1::LayOut(WindowState state, QSize outer) {
         QMetaObject::invokeMethod(
             this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
     Sync();
+    if (!g_.fLayoutPending && !gameToOpen_.empty()) OpenWhenLaidOut(std::exchange(gameToOpen_, {}));
+}
+
+void Form1::OpenWhenLaidOut(const std::string& path) {
+    if (g_.fLayoutPending) {
+        gameToOpen_ = path;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, path] { Run([this, &path] { OpenSavedGame(g_, path); }); }, Qt::QueuedConnection);
 }
 
 // Nothing maximized the window: it takes the screen's available area itself,
@@ -300,7 +323,17 @@ void Form1::dropEvent(QDropEvent* event) {
     // The drop is answered at once; the loading, with its questions and
     // dialogs, runs after it.
     QMetaObject::invokeMethod(
-        this, [this, file] { Run([this, &file] { LoadPictureFile(g_, file); }); }, Qt::QueuedConnection);
+        this,
+        [this, file] {
+            Run([this, &file] {
+                // A saved game opens as "Abrir partida..." would open it.
+                if (IsSavedGameName(file))
+                    OpenSavedGame(g_, file);
+                else
+                    LoadPictureFile(g_, file);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace quilto

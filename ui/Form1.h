@@ -25,7 +25,8 @@ public:
     Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup pictures);
     ~Form1() override;
 
-    // Brings the canvas and the timer in line with the game state.
+    // Brings the canvas, the timer and the pointer on the screen in line
+    // with the game state. Runs after every command, tick and box.
     void Sync();
 
     BoardCanvas* Canvas() const { return canvas_; }
@@ -35,10 +36,15 @@ public:
     QSize LargestBoardPixels() const;
     QTimer& Timer1() { return timer1_; }
     Form2* ConfigurationDialog();
+    // Opens the saved game at path as "Abrir partida..." does, as soon as
+    // the board frame has its layout (the program's argument).
+    void OpenWhenLaidOut(const std::string& path);
 
     QAction* MnuNew = nullptr;
     QAction* MnuLoad = nullptr;
     QAction* MnuConf = nullptr;
+    QAction* MnuSave = nullptr;  // "Guardar partida...", enabled while a game can be saved
+    QAction* MnuOpen = nullptr;  // "Abrir partida..."
     QAction* MnuHow = nullptr;
     QAction* MnuInfo = nullptr;
 
@@ -63,7 +69,8 @@ private:
     template <typename F>
     void Run(F&& command);
     void ConnectPointer();
-    void ShowPointer(QPointF units);
+    // The pointer the game holds for the place the pointer was last seen.
+    void ShowPointer();
     bool BelongsHere(QObject* o) const;
     void HandOverLostReleases();
 
@@ -73,12 +80,14 @@ private:
     QTimer timer1_;
     QTimer layoutFallback_;
     bool running_ = false;
+    std::string gameToOpen_;  // waits for the board frame's layout
     // F5 to F8 whose press reached the game and whose release has not; and
     // releases that came while a box or dialog had the keyboard, handed to
     // the game once it is free again.
     QSet<int> keysDown_;
     QSet<int> lostReleases_;
     PointerRouter router_;
+    QPointF pointerAt_;  // window units, as the last pointer event had it
     Cursor shownPointer_ = Cursor::Default;
 };
 

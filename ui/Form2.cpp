@@ -45,17 +45,15 @@ QString CaptionOf(Captioned c) {
 
 // The boxes were drawn for a compact dialog font. With a wider one the whole
 // dialog grows evenly, just enough for the longest caption to fit its box.
-double FitScale(const QWidget& dialog) {
+DialogScale FitCaptions(const QWidget& dialog) {
     const QFontMetrics fm(dialog.font());
     const QStyle* style = dialog.style();
     const int indicator = std::max(style->pixelMetric(QStyle::PM_IndicatorWidth),
                                    style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)) +
                           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
-    double scale = 1.0;
-    for (const CaptionedBox& c : kCaptioned) {
-        const int need = fm.horizontalAdvance(QString::fromUtf8(c.caption)) + (c.indicator ? indicator : 2);
-        scale = std::max(scale, need * kUnitsPerPixel / static_cast<double>(c.width));
-    }
+    DialogScale scale;
+    for (const CaptionedBox& c : kCaptioned)
+        scale.Fit(fm.horizontalAdvance(QString::fromUtf8(c.caption)) + (c.indicator ? indicator : 2), c.width);
     return scale;
 }
 
@@ -98,11 +96,11 @@ Form2::Form2(GameState& g, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       model_(g) {
-    scale_ = FitScale(*this);
+    scale_ = FitCaptions(*this);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Configuración"));
     setModal(true);
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    setFixedSize(scale_.Pixels(kClientWidth), scale_.Pixels(kClientHeight));
     CreateControls();
     SetTabOrder();
     ConnectControls();
@@ -110,21 +108,13 @@ Form2::Form2(GameState& g, QWidget* parent)
     Command1->setFocus();  // "Aceptar" has the focus the first time
 }
 
-int Form2::Pixels(int units) const {
-    return static_cast<int>(units * scale_ / kUnitsPerPixel);
-}
-
-void Form2::Place(QWidget* w, int left, int top, int width, int height) const {
-    w->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
 void Form2::CreateControls() {
     const auto place = [this](QWidget* w, Captioned c) {
         const CaptionedBox& b = kCaptioned[c];
-        Place(w, b.left, b.top, b.width, b.height);
+        scale_.Place(w, b.left, b.top, b.width, b.height);
     };
     Frame1 = Named(new QGroupBox(QStringLiteral("Tablero"), this), "Frame1");
-    Place(Frame1, 240, 240, 1935, 2055);
+    scale_.Place(Frame1, 240, 240, 1935, 2055);
     for (int i = 0; i < 2; ++i) {
         auto* bar = Named(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("HScroll1_%1").arg(i));
         bar->setRange(ConfigDialog::kBarMin, ConfigDialog::kBarMax);
@@ -132,7 +122,7 @@ void Form2::CreateControls() {
         bar->setPageStep(1);
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->installEventFilter(this);
-        Place(bar, 360, i == 0 ? 360 : 720, 1215, 255);
+        scale_.Place(bar, 360, i == 0 ? 360 : 720, 1215, 255);
         HScroll1[static_cast<std::size_t>(i)] = bar;
     }
     Check3 = Named(new QCheckBox(CaptionOf(kIdentical), Frame1), "Check3");
@@ -140,14 +130,14 @@ void Form2::CreateControls() {
     Label4[0] = Named(CaptionLabel(CaptionOf(kSizeCaption), Frame1), "Label4_0");
     place(Label4[0], kSizeCaption);
     Label1 = Named(ValueLabel(QStringLiteral("88x88"), Frame1), "Label1");
-    Place(Label1, 1080, 1440, 735, 255);
+    scale_.Place(Label1, 1080, 1440, 735, 255);
     Label4[1] = Named(CaptionLabel(CaptionOf(kCountCaption), Frame1), "Label4_1");
     place(Label4[1], kCountCaption);
     Label3 = Named(ValueLabel(QStringLiteral("2500"), Frame1), "Label3");
-    Place(Label3, 1080, 1680, 735, 255);
+    scale_.Place(Label3, 1080, 1680, 735, 255);
 
     Frame3 = Named(new QGroupBox(QStringLiteral("Imagen"), this), "Frame3");
-    Place(Frame3, 2280, 240, 2175, 2055);
+    scale_.Place(Frame3, 2280, 240, 2175, 2055);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         const auto fit = static_cast<Captioned>(kFitFirst + static_cast<int>(i));
         Option1[i] = Named(new QRadioButton(CaptionOf(fit), Frame3), QStringLiteral("Option1_%1").arg(i));
@@ -155,7 +145,7 @@ void Form2::CreateControls() {
     }
 
     Frame2 = Named(new QGroupBox(QStringLiteral("Opciones de juego"), this), "Frame2");
-    Place(Frame2, 4560, 240, 3015, 2055);
+    scale_.Place(Frame2, 4560, 240, 3015, 2055);
     Check1 = Named(new QCheckBox(CaptionOf(kIrregular), Frame2), "Check1");
     place(Check1, kIrregular);
     Check2 = Named(new QCheckBox(CaptionOf(kSlide), Frame2), "Check2");
@@ -164,9 +154,9 @@ void Form2::CreateControls() {
     place(Check4, kSlippery);
 
     Command1 = Named(new QPushButton(QStringLiteral("Aceptar"), this), "Command1");
-    Place(Command1, 4560, 2520, 1455, 615);
+    scale_.Place(Command1, 4560, 2520, 1455, 615);
     Command2 = Named(new QPushButton(QStringLiteral("Cancelar"), this), "Command2");
-    Place(Command2, 6120, 2520, 1455, 615);
+    scale_.Place(Command2, 6120, 2520, 1455, 615);
     // Enter and Esc reach a button only through the focus.
     for (QPushButton* b : {Command1, Command2}) {
         b->setAutoDefault(false);

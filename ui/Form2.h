@@ -11,6 +11,7 @@
 
 #include "game/ConfigDialog.h"
 #include "game/GameState.h"
+#include "ui/DialogScale.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -46,9 +47,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Window units to pixels, scaled so that every caption fits.
-    int Pixels(int units) const;
-    void Place(QWidget* w, int left, int top, int width, int height) const;
     void CreateControls();
     void SetTabOrder();
     void ConnectControls();
@@ -58,7 +56,7 @@ private:
     void Command2_Click();
 
     ConfigDialog model_;
-    double scale_ = 1.0;
+    DialogScale scale_;  // grown so that every caption fits its box
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

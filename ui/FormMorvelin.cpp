@@ -12,10 +12,7 @@
 
 #include "game/Elements.h"
 #include "game/Paths.h"
-
-static void InitQuiltoResources() {
-    Q_INIT_RESOURCE(quilto);
-}
+#include "ui/Resources.h"
 
 namespace quilto {
 namespace {
@@ -65,7 +62,7 @@ QLabel* PictureLabel(const QString& name, QWidget* parent) {
 // How much the whole box must grow for a label's text to fit its box of
 // width x height window units. One line is centred vertically and may not
 // cut the ink of its glyphs; a paragraph wraps at the box's width.
-double FitScale(const QLabel& label, int width, int height) {
+double NeededScale(const QLabel& label, int width, int height) {
     const QFontMetricsF fm(label.font());
     const QString text = label.text();
     const double w = width / double(kUnitsPerPixel), h = height / double(kUnitsPerPixel);
@@ -105,15 +102,6 @@ FormMorvelin::FormMorvelin(Platform& platform, const std::string& appDir, QWidge
 void FormMorvelin::ShowModal(Platform& platform, const std::string& appDir, QWidget* mainWindow) {
     FormMorvelin box(platform, appDir, mainWindow);
     box.exec();
-}
-
-int FormMorvelin::Pixels(int units) const {
-    // Rounded up, so that a box the texts were fitted to never comes out a pixel short.
-    return static_cast<int>(std::ceil(units * scale_ / kUnitsPerPixel - 1e-6));
-}
-
-void FormMorvelin::Place(QWidget* w, int left, int top, int width, int height) const {
-    w->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
 
 void FormMorvelin::CreateControls() {
@@ -180,9 +168,9 @@ void FormMorvelin::CreateControls() {
     // ones the whole box grows evenly, just enough for every text to fit.
     for (const Placement& p : placements)
         if (auto* label = qobject_cast<QLabel*>(p.control); label && !label->text().isEmpty())
-            scale_ = std::max(scale_, FitScale(*label, visibleWidth(p), p.height));
-    for (const Placement& p : placements) Place(p.control, p.left, p.top, p.width, p.height);
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+            scale_.Grow(NeededScale(*label, visibleWidth(p), p.height));
+    for (const Placement& p : placements) scale_.Place(p.control, p.left, p.top, p.width, p.height);
+    setFixedSize(scale_.Pixels(kClientWidth), scale_.Pixels(kClientHeight));
     for (QLabel* label : findChildren<QLabel*>()) {
         const int overhang = label->geometry().right() - (width() - 2);
         if (overhang > 0) label->setContentsMargins(0, 0, overhang, 0);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "ui/DialogScale.h"
 
 class QFrame;
 class QLabel;
@@ -28,9 +29,6 @@ public:
     static constexpr int kClientWidth = 4260;
     static constexpr int kClientHeight = 6300;
 
-    // Window units to pixels, scaled so that every text fits its box.
-    int Pixels(int units) const;
-    double Scale() const { return scale_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,7 +40,6 @@ protected:
 
 private:
     void CreateControls();
-    void Place(QWidget* w, int left, int top, int width, int height) const;
     void CentreOn(QWidget* mainWindow);
     void Form_Activate();
     // Underlines one of the two addresses and not the other; none for nullptr.
@@ -52,7 +49,7 @@ private:
     Platform& platform_;
     std::string appDir_;
     QWidget* mainWindow_;
-    double scale_ = 1.0;
+    DialogScale scale_;  // grown so that every text fits its box
     bool pressed_ = false;  // a left press on the box, waiting for its release
     QLabel* pressedAddress_ = nullptr;
 

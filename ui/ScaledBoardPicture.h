@@ -32,8 +32,6 @@ public:
     // copy does not hold it; the caller then draws from the loaded picture.
     bool Draw(QPainter& p, const QRectF& target, const PixelRect& src) const;
 
-    const QImage& Image() const { return image_; }
-
 private:
     struct Key {
         std::uint32_t serial = 0;

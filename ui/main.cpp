@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QStringList>
 
 #include "game/GameState.h"
 #include "platform/QtPlatform.h"
@@ -25,6 +26,10 @@ int main(int argc, char* argv[]) {
     // The about box comes first; the main window opens once it is closed.
     quilto::FormMorvelin::ShowModal(platform, g.AppDir, &form);
     form.showMaximized();
+    // A saved game given as the only argument (the file manager's open)
+    // opens once the board frame is laid out. Nothing else is read.
+    if (const QStringList args = QCoreApplication::arguments(); args.size() == 2)
+        form.OpenWhenLaidOut(QDir::toNativeSeparators(args[1]).toStdString());
     const int code = QApplication::exec();
     platform.SetBeforeEvents(nullptr);
     return code;

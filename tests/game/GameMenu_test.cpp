@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/Slippery.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -34,10 +35,10 @@ TEST_F(GameMenuTest, APictureIsAskedForFirstAndABadOneChangesNothing) {
 TEST_F(GameMenuTest, TheSlipperyBarResumesWhereItStoodOrStartsEmptyWhenSwitchedOn) {
     for (const bool wasOn : {true, false}) {
         g.win.Label4.box.Width = 900, g.fPlaying = true;
-        g.win.Timer1.Enabled = g.win.Label4.Visible = wasOn;
+        g.settings.fSlippery = g.win.Label4.Visible = wasOn;
         dialog = [&] { g.settings.fSlippery = true; };
         MnuConf_Click(g);
-        EXPECT_EQ(std::tuple(g.win.Timer1.Enabled, g.win.Label4.Visible, g.win.Label4.box.Width),
+        EXPECT_EQ(std::tuple(Timer1Runs(g), g.win.Label4.Visible, g.win.Label4.box.Width),
                   std::tuple(true, true, wasOn ? 900 : 0));
     }
 }

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
+#include "game/Completion.h"
 #include "game/Exchange.h"
+#include "game/Slippery.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -16,13 +19,25 @@ std::vector<bool> Borders(const GameState& g) {
     return out;
 }
 
+// What the aids and the slippery pieces show.
+struct Shown {
+    bool marks, peek, clock;
+    float bar;
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+void PrintTo(const Shown& s, std::ostream* os) {
+    *os << "{marks " << s.marks << ", finished picture " << s.peek << ", clock running " << s.clock << ", bar "
+        << s.bar << "}";
+}
+
 // A 4 x 3 board in play with its slippery pieces moving.
 struct KeyboardAidsTest : ::testing::Test, test::BoardFixture {
     KeyboardAidsTest() : BoardFixture(3) {
         InitWindow();
         MakeRegularBoard(4, 3);
-        g.settings.fSlippery = g.win.Timer1.Enabled = true;
+        g.settings.fSlippery = g.win.Label4.Visible = true;
     }
+    Shown Now() const { return {g.win.Shape2.size() > 1, g.win.Image2.Visible, Timer1Runs(g), g.win.Label4.box.Width}; }
     void Press(int key, int times = 1) {
         while (times--) Form_KeyDown(g, key);
     }
@@ -41,15 +56,45 @@ TEST_F(KeyboardAidsTest, HeldF7MarksTheMisplacedOnceAndHeldF8PeeksOnceBothPausin
     for (std::size_t m = 1; m < g.win.Shape2.size(); ++m)
         if (g.win.Shape2[m].Visible && g.win.Shape2[m].Z > g.win.Piece(1).Z) marks.push_back(g.win.Shape2[m].box);
     for (int p : {1, 2, 5, 7, 12}) misplaced.push_back(g.win.Piece(p).box);
-    EXPECT_EQ(std::tuple(marks, g.win.Timer1.Enabled, fake.sounds),
+    EXPECT_EQ(std::tuple(marks, Timer1Runs(g), fake.sounds),
               std::tuple(misplaced, false, std::vector{g.AppFile(Sound::Cambia)}));
     Form_KeyUp(g, kKeyF7);
-    EXPECT_EQ(std::tuple(g.win.Shape2.size(), g.win.Timer1.Enabled), std::tuple(1u, true));
+    EXPECT_EQ(std::tuple(g.win.Shape2.size(), Timer1Runs(g)), std::tuple(1u, true));
     Press(kKeyF8, 3);
-    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled, fake.sounds.size()),
+    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, Timer1Runs(g), fake.sounds.size()),
               std::tuple(true, true, false, 2u));
     Form_KeyUp(g, kKeyF8);
-    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, g.win.Timer1.Enabled), std::tuple(false, false, true));
+    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, Timer1Runs(g)), std::tuple(false, false, true));
+}
+
+// Both aids held at once: the slippery pieces stand still until the last
+// one is let go, whichever goes first, and the bar keeps its width. A win
+// while an aid is held keeps them still after it is let go.
+TEST_F(KeyboardAidsTest, TheSlipperyPiecesStandStillUntilTheLastAidIsLetGo) {
+    SwapPieces(g, 1, 2);
+    g.win.Label4.box.Width = 900;
+    const auto down = [&](int key) { return [&, key] { Form_KeyDown(g, key); }; };
+    const auto up = [&](int key) { return [&, key] { Form_KeyUp(g, key); }; };
+    const auto win = [&] { SwapPieces(g, 1, 2), CheckCompletion(g); };
+    const std::tuple<const char*, std::function<void()>, Shown> steps[] = {
+        {"F7 held", down(kKeyF7), {true, false, false, 900}},
+        {"F8 tapped under F7", down(kKeyF8), {true, true, false, 900}},
+        {"F8 let go under F7", up(kKeyF8), {true, false, false, 900}},
+        {"F7 let go", up(kKeyF7), {false, false, true, 900}},
+        {"F8 held", down(kKeyF8), {false, true, false, 900}},
+        {"F7 tapped under F8", down(kKeyF7), {true, true, false, 900}},
+        {"F7 let go under F8", up(kKeyF7), {false, true, false, 900}},
+        {"F7 held again under F8", down(kKeyF7), {true, true, false, 900}},
+        {"F8 let go first", up(kKeyF8), {true, false, false, 900}},
+        {"F7 let go last", up(kKeyF7), {false, false, true, 900}},
+        {"F8 held", down(kKeyF8), {false, true, false, 900}},
+        {"a win under the peek", win, {false, true, false, 900}},
+        {"F8 let go after the win", up(kKeyF8), {false, true, false, 900}},
+    };
+    for (const auto& [what, step, expected] : steps) {
+        step();
+        EXPECT_EQ(Now(), expected) << what;
+    }
 }
 
 TEST_F(KeyboardAidsTest, F6OnTwoMisplacedPiecesFramesEitherAndDotsTheOthersHome) {

@@ -5,6 +5,7 @@
 #include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
+#include "game/Slippery.h"
 #include "settings/SettingsFile.h"
 #include "support/BoardFixture.h"
 
@@ -23,7 +24,7 @@ struct NewPuzzleTest : ::testing::Test, test::WindowFixture {
     // What no board at all looks like: one element, one outline, nothing shown or running.
     auto Board() const {
         return std::tuple(g.win.Image1.size(), g.win.Shape4.size(), g.PieceCount, g.fPlaying, g.win.Label3.Visible,
-                          g.win.Label4.Visible, g.win.Image2.Visible, g.win.Timer1.Enabled);
+                          g.win.Label4.Visible, g.win.Image2.Visible, Timer1Runs(g));
     }
     static constexpr auto kNoBoard = std::tuple(1u, 1u, 0, false, false, false, false, false);
 };
@@ -35,7 +36,7 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
     // cell aspect of 1.5 (1282.71) and the frame shrinks to the snapped grid.
     const Box cell = g.win.Image1[0].box, frame = g.win.Label1.box;
-    EXPECT_EQ(std::tuple(cell.Height, int(cell.Width * 100), frame, g.win.Timer1.Enabled, g.win.Label4.Visible),
+    EXPECT_EQ(std::tuple(cell.Height, int(cell.Width * 100), frame, Timer1Runs(g), g.win.Label4.Visible),
               std::tuple(6000.0f / 7 - 2, 128271, Box{120, 120, 7 * cell.Width, 7 * cell.Height}, true, true));
     // The bar starts empty below the frame; positions step by the snapped cell but keep the unsnapped size.
     EXPECT_EQ(std::tuple(g.win.Label4.box, g.win.Image1[9].box),
@@ -53,7 +54,7 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // settings go to their own file where one is given.
     g.SettingsPath = dir.File("elsewhere.ini");
     Start({6, 4, 1, false, false, false}, 700, 700);
-    EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, g.win.Timer1.Enabled, LoadSettings(g.SettingsPath),
+    EXPECT_EQ(std::tuple(g.PieceCount, g.win.Label1.box, Timer1Runs(g), LoadSettings(g.SettingsPath),
                          std::filesystem::exists(dir.File("Quilto.ini"))),
               std::tuple(24, Box{120, 120, 9000, 6000}, false, Settings{6, 4, 1, false, false, false}, false));
     // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
@@ -181,7 +182,7 @@ TEST_F(NewPuzzleTest, ANewPuzzleLeavesNothingOfTheOldOneInSight) {
     Start({4, 3, 1, false, false, true});
     Form_KeyDown(g, kKeyF8);  // peeking at the finished picture, the slippery bar showing
     Start({3, 2, 1, false, false, false});
-    const auto shown = [&] { return std::tuple(g.win.Image2.Visible, g.win.Label4.Visible, g.win.Timer1.Enabled); };
+    const auto shown = [&] { return std::tuple(g.win.Image2.Visible, g.win.Label4.Visible, Timer1Runs(g)); };
     EXPECT_EQ(shown(), std::tuple(false, false, false));
     for (int p = 1; p <= g.PieceCount; ++p) SwapPieces(g, p, int(std::ranges::find(g.PieceAt, p) - g.PieceAt.begin()));
     CheckCompletion(g);  // won: the finished picture lies in front of everything

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "game/Exchange.h"
+#include "game/PointerRouting.h"
+#include "game/Slippery.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -21,7 +23,7 @@ struct PointerPlayTest : ::testing::Test, test::BoardFixture {
         g.fPlaying = true;
     }
     const Box& BoxOf(int p) const { return g.win.Piece(p).box; }
-    void Press(int p, int button = kLeftButton) { Image1_MouseDown(g, p, button, 10, 10); }
+    void Press(int p, int button = kLeftButton) { Image1_MouseDown(g, p, button); }
     // The pointer at (x, y) on the window, reported to the element pressed at `from`.
     void MoveTo(int from, float x, float y) { Image1_MouseMove(g, from, x - BoxOf(from).Left, y - BoxOf(from).Top); }
     void MoveOver(int from, int p) { MoveTo(from, BoxOf(p).Left + 300, BoxOf(p).Top + 300); }
@@ -42,14 +44,14 @@ TEST_F(PointerPlayTest, EachTrialUndoesTheLastAndTheReleaseKeepsIt) {
     MoveTo(1, 1320, 400);   // on the edge between positions 2 and 3: in neither
     EXPECT_EQ(std::tuple(g.PieceAt, g.DropSlot, g.win.Piece(1).Pointer),
               std::tuple(swapped, 7, Cursor::DragOverNothing));
-    Image1_MouseUp(g, 1, kLeftButton);
+    Image1_MouseUp(g, 1);
     EXPECT_EQ(std::tuple(g.PieceAt, Drag(), g.win.Piece(1).Pointer, fake.sounds),
               std::tuple(swapped, std::tuple(false, 0, 7, false, false), Cursor::Default,
                          std::vector{g.AppFile(Sound::Marca)}));
     Press(5);  // back over its start, nothing is exchanged
     MoveOver(5, 8);
     MoveOver(5, 5);
-    Image1_MouseUp(g, 5, kLeftButton);
+    Image1_MouseUp(g, 5);
     EXPECT_EQ(g.PieceAt, swapped);
 }
 
@@ -63,13 +65,43 @@ TEST_F(PointerPlayTest, AnotherButtonCancelsTheTrialAndTheDropFrameWaitsForARele
     EXPECT_EQ(std::tuple(Drag(), g.win.Piece(2).Pointer, g.PieceAt),
               std::tuple(std::tuple(false, 0, 4, false, true), Cursor::Default, kStart));
     MoveOver(2, 9);  // no drag any more
-    Image1_MouseUp(g, 2, kMiddleButton);
+    Image1_MouseUp(g, 2);
     EXPECT_EQ(std::tuple(g.PieceAt, g.win.Shape5.Visible, fake.MessageTexts()), std::tuple(kStart, false, Texts{}));
     SwapPieces(g, 11, 12);  // solved: a cancelled trial finds it so
     Press(3);
     MoveOver(3, 4);
     Press(3, kRightButton);
     EXPECT_EQ(fake.MessageTexts(), Texts{"Lo has logrado!"});
+}
+
+// A win found while the left button is still held, by a slippery move that
+// finds the trial exchange completing the board or by the right button
+// cancelling back to a solved one, is announced once: the finished picture
+// then covers the board, and no later release reaches a piece.
+TEST(PointerRoutingTest, AWinFoundWithAButtonStillHeldIsAnnouncedOnce) {
+    for (const bool cancelled : {false, true}) {
+        test::BoardFixture f;
+        GameState& g = f.g;
+        f.InitWindow();
+        f.MakeRegularBoard(2, 1);
+        for (int p : {1, 2}) g.win.Piece(p).Visible = true;
+        g.settings.fSlippery = g.win.Label4.Visible = true;
+        if (!cancelled) SwapPieces(g, 1, 2);  // the trial will solve it
+        PointerRouter router;
+        const float y = 400, over1 = 400, over2 = 1000;
+        router.Press(g, kLeftButton, false, over1, y);
+        router.Move(g, over2, y);
+        if (cancelled) {
+            router.Press(g, kRightButton, true, over2, y);
+            router.Release(g, kRightButton, over2, y);
+        } else {
+            g.win.Label4.box.Width = g.win.Label1.box.Width;  // the next tick fills the bar
+            Timer1_Timer(g);
+        }
+        router.Release(g, kLeftButton, over2, y);
+        EXPECT_EQ(f.fake.MessageTexts(), Texts{"Lo has logrado!"}) << (cancelled ? "cancelled" : "slippery move");
+        EXPECT_EQ(f.fake.sounds, std::vector{g.AppFile(Sound::Acaba)}) << "no release reaches a piece after the win";
+    }
 }
 
 TEST(SlotAtPointTest, FirstElementInIndexOrderThatStrictlyContainsThePoint) {

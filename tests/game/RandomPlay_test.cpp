@@ -8,15 +8,18 @@
 #include <deque>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <sstream>
 
 #include "game/ConfigDialog.h"
 #include "game/GameMenu.h"
+#include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
 #include "game/PointerPlay.h"
 #include "game/PointerRouting.h"
+#include "game/SavedGameFile.h"
 #include "game/Slippery.h"
 #include "support/BoardFixture.h"
 #include "support/Watchdog.h"
@@ -82,6 +85,7 @@ public:
         const auto [w, h] = kScreens[Roll(8)];
         Form_Resize(g_, WindowState::Maximized, float(w * kUnitsPerPixel), float(h * kUnitsPerPixel));
         fake_.onMessage = [this](const ShownMessage& m) { OnMessage(m); };
+        fake_.onChooseFile = [this] { BoxOpens("the file dialog"); };
         g_.ShowConfiguration = [this] { ShowConfiguration(); };
     }
 
@@ -93,6 +97,7 @@ public:
                 "seed " + std::to_string(seed_) + ", event " + std::to_string(i) + ": " + Describe(e);
             for (int n = 0; n < 3; ++n) fake_.chosenFiles.push_back(ChosenFile());
             watchdog.Arm(what);
+            KeepAndReopen();
             const bool played = Step(e);
             watchdog.Disarm();
             fake_.chosenFiles.clear();
@@ -152,8 +157,18 @@ private:
         d.SetOption1(legal ? Roll(4) : Roll(6) - 1);
         if (Chance(10)) d.HScroll1_Scroll(Roll(2));
     }
+    // Whatever box opens, a drag has ended and the slippery pieces stand still.
+    void BoxOpens(const char* what) {
+        ++boxesThisEvent_;
+        if (Timer1Runs(g_)) Fault(what, " opens with the slippery pieces moving");
+        if (g_.fDragging || DragPointerShown()) Fault(what, " opens during a drag, or with its pointer");
+    }
+    bool DragPointerShown() const {
+        return std::any_of(g_.win.Image1.begin() + 1, g_.win.Image1.end(),
+                           [](const Element& e) { return e.Pointer != Cursor::Default; });
+    }
     void ShowConfiguration() {
-        if (g_.win.Timer1.Enabled) Fault("the configuration dialog opens with the slippery pieces moving");
+        BoxOpens("the configuration dialog");
         dialog_.Form_Activate();
         if (++dialogsThisEvent_ > 4) return;  // shown again and again, the player gives up
         for (int tries = 0; tries < 4 && !Chance(20); ++tries) {
@@ -162,6 +177,7 @@ private:
         }
     }
     void OnMessage(const ShownMessage& m) {
+        BoxOpens("a message box");
         announced_ += m.text == "Lo has logrado!";
         if (m.text == "Lo has logrado!" && !Solved(Now())) Fault("\"Lo has logrado!\" on a board that is not solved");
         stats_["refusals"] += m.icon == MsgIcon::Exclamation && m.text != "Archivo no válido." &&
@@ -185,6 +201,14 @@ private:
     std::pair<float, float> Centre(int p) const {
         const Box& b = g_.win.Piece(p).box;
         return {b.Left + b.Width / 2, b.Top + b.Height / 2};
+    }
+
+    // Puts e into the plan at a random place from `from` on; returns where.
+    std::size_t PlanAnywhere(const Event& e, std::size_t from = 0) {
+        from = std::min(from, plan_.size());
+        const std::size_t at = from + std::size_t(Roll(int(plan_.size() - from) + 1));
+        plan_.insert(plan_.begin() + long(at), e);
+        return at;
     }
 
     // Mostly a misplaced piece taken home (or a click in line with the empty
@@ -219,15 +243,22 @@ private:
             return e;
         }
         const int r = Roll(100);
-        if (r < (g_.PieceCount > 0 ? 9 : 26)) return {Menu, Roll(3)};
-        if (r < 40) {
+        if (r < (g_.PieceCount > 0 ? 9 : 26)) {
+            if (plan_.empty() || Chance(50)) return {Menu, Roll(3)};
+            PlanAnywhere({Menu, Roll(3)});  // perhaps its box opens during a drag
+        } else if (r < 40) {
             PlanMove();
-        } else if (r < 52) {  // a key held, perhaps repeating, perhaps through a move
+        } else if (r < 52) {
+            // A key held, perhaps repeating: it goes down anywhere among what
+            // is planned (during a drag, over another key held) and comes up
+            // later, perhaps after a move of its own.
             const int key = kKeyF5 + Roll(4);
-            for (int n = 1 + Roll(3); n > 0; --n) plan_.push_back({KeyDown, key});
+            const std::size_t down = PlanAnywhere({KeyDown, key});
+            const int repeats = Roll(3);
+            plan_.insert(plan_.begin() + long(down), std::size_t(repeats), Event{KeyDown, key});
             if (Chance(40)) PlanMove();
-            plan_.push_back({KeyUp, key});
-        } else if (r < 70 && g_.win.Timer1.Enabled) {
+            PlanAnywhere({KeyUp, key}, down + std::size_t(repeats) + 1);
+        } else if (r < 70 && Timer1Runs(g_)) {
             plan_.insert(plan_.end(), std::size_t(Roll(30)), Event{Tick});
             return {Tick};
         } else {
@@ -244,15 +275,19 @@ private:
     bool Step(const Event& e) {
         const Kind k = e.kind;
         if ((k == Press && (buttons_ & e.code)) || (k == Release && !(buttons_ & e.code)) ||
-            (k == Tick && !g_.win.Timer1.Enabled))
+            (k == Tick && !Timer1Runs(g_)))
             return false;
         const Board before = Now();
-        const bool wasDragging = g_.fDragging, wasPlaying = g_.fPlaying;
+        const bool wasDragging = g_.fDragging, wasPlaying = g_.fPlaying, wasWon = won_, wasRunning = Timer1Runs(g_);
+        const float barBefore = g_.win.Label4.box.Width;
         const std::size_t sounds = fake_.sounds.size();
         bool check = false, mayChange = false;
-        announced_ = dialogsThisEvent_ = 0;
-        if (k == Menu) kMenu[e.code](g_);
-        if (k == Press) {
+        announced_ = dialogsThisEvent_ = boxesThisEvent_ = 0;
+        if (k == Press || k == Move || k == Release) pointer_ = {e.x, e.y};
+        if (k == Menu) {
+            kMenu[e.code](g_);
+            if (wasDragging && boxesThisEvent_ > 0) ++stats_["boxes during drags"];
+        } else if (k == Press) {
             router_.Press(g_, e.code, buttons_ != 0, e.x, e.y);
             buttons_ |= e.code;
             if (e.code == kLeftButton && g_.fDragging && g_.DropSlot == 0) dragStart_ = before, may1_ = true;
@@ -269,6 +304,7 @@ private:
             buttons_ &= ~e.code;
             router_.Release(g_, e.code, e.x, e.y);
             if (Played(sounds, Sound::Marca)) check = mayChange = true, may1_ = may3_ = may5_ = false;
+            if (wasWon && check) Fault("a release reaches a piece under the finished picture");
             stats_["slides"] += Played(sounds, Sound::Desplaza);
         } else if (k == Tick) {
             Timer1_Timer(g_);
@@ -278,29 +314,83 @@ private:
                 if (g_.fPlaying && Home(Now()) != Home(before)) Fault("a slippery move changes the pieces at home");
             }
         } else if (k == KeyDown) {
+            if (wasDragging) ++stats_["keys during drags"];
+            if ((e.code == kKeyF7 || e.code == kKeyF8) && (keys_.count(kKeyF7) || keys_.count(kKeyF8)) &&
+                !keys_.count(e.code))
+                ++stats_["overlapping holds"];
             keys_.insert(e.code);
+            if (e.code == kKeyF7 && wasPlaying) marking_ = true;
+            if (e.code == kKeyF8 && wasPlaying && !g_.win.Image2.Visible) peeking_ = true;
             Form_KeyDown(g_, e.code);
             if (e.code == kKeyF6) may1_ = may3_ = true;
         } else if (k == KeyUp) {
             keys_.erase(e.code);
+            if (e.code == kKeyF7) marking_ = false;
+            if (e.code == kKeyF8) peeking_ = false;
             Form_KeyUp(g_, e.code);
         }
         stats_["wins"] += announced_;
-        if (g_.BoardSerial != serial_)
+        won_ = won_ || announced_ > 0;
+        const bool newBoard = g_.BoardSerial != serial_;
+        if (newBoard)
             NewBoard();
         else if (!mayChange && Now() != before)
             Fault(Describe(e), " changed the board");
-        // The win comes exactly at the completion check that finds the board solved.
-        if (announced_ != (check && Solved(Now())))
+        // The win comes exactly at the first completion check that finds the board solved.
+        if (announced_ != (check && Solved(Now()) && !wasWon))
             Fault("\"Lo has logrado!\" shown ", announced_, " times; completion check ", check, ", solved ",
-                  Solved(Now()));
+                  Solved(Now()), ", won before ", wasWon);
+        // A pause keeps the bar; only "Configuración" starts it empty, when
+        // the slippery pieces were not moving before it.
+        const bool emptied = k == Menu && e.code == 2 && !wasRunning && g_.fPlaying && g_.win.Label4.Visible;
+        if (k != Tick && !newBoard && g_.win.Label4.box.Width != (emptied ? 0 : barBefore))
+            Fault("the slippery bar went from ", barBefore, " to ", g_.win.Label4.box.Width);
         CheckRules();
         return true;
     }
 
+    // Now and then, between events with nothing held, the game is saved and
+    // opened again (or the question declined): nothing of it may change.
+    void KeepAndReopen() {
+        if (!CanSaveGame(g_) || g_.fDragging || buttons_ || !keys_.empty() || !Chance(3)) return;
+        SavedGame kept = CaptureSavedGame(g_);
+        kept.PictureBytes = "picture " + kept.PictureName;  // the fake's pictures have no files
+        fake_.pictureBytes[kept.PictureBytes] = {g_.BoardPicture.width(), g_.BoardPicture.height()};
+        // Borders (F5) are the window's, not the game's: a reopened board has them as a new one does.
+        const auto withoutBorders = [](std::vector<Element> v) {
+            for (Element& e : v) e.Border = false;
+            return v;
+        };
+        const std::vector<Element> pieces = withoutBorders(g_.win.Image1);
+        const Element bar = g_.win.Label4;
+        const std::optional<std::string> file = EncodeSavedGame(kept);
+        if (!file) return Fault("the game in play makes no saved game: ", int(CheckSavedGame(kept)));
+        const std::string path = dir_.File("partida.quilto");
+        fake_.WriteFileAtomically(path, *file);
+        OpenSavedGame(g_, path);
+        ++stats_["reopened games"];
+        SavedGame now = CaptureSavedGame(g_);
+        now.PictureBytes = kept.PictureBytes;  // declined, the board keeps its picture without bytes
+        if (now != kept) Fault("the reopened game is not the one saved");
+        const std::vector<Element> reopened = withoutBorders(g_.win.Image1);
+        for (std::size_t p = 0; p < std::max(pieces.size(), reopened.size()); ++p)
+            if (p >= pieces.size() || p >= reopened.size() || !(pieces[p] == reopened[p]))
+                return Fault("the reopened game's position ", p, " differs: ", DescribeAt(pieces, p), " then ",
+                             DescribeAt(reopened, p));
+        if (!(g_.win.Label4 == bar)) Fault("the bar went from ", bar.box.Width, " to ", g_.win.Label4.box.Width);
+        serial_ = g_.BoardSerial;
+    }
+
+    static std::string DescribeAt(const std::vector<Element>& v, std::size_t p) {
+        if (p >= v.size()) return "none";
+        const Element& e = v[p];
+        return ::testing::PrintToString(e.box) + " picture " + std::to_string(e.Picture) + " visible " +
+               std::to_string(e.Visible) + " z " + std::to_string(e.Z);
+    }
+
     void NewBoard() {
         serial_ = g_.BoardSerial;
-        may1_ = may3_ = may5_ = false;
+        may1_ = may3_ = may5_ = won_ = marking_ = peeking_ = false;
         dragStart_.clear();
         slide_ = g_.settings.fSlide;
         pictureOf_.assign(std::size_t(std::max<int>(g_.PieceCount, 0)) + 1, kEmptyPicture);
@@ -321,10 +411,15 @@ private:
         if (g_.fSkipConfirm) Fault("fSkipConfirm left set");
         if (w.Label3.Visible) Fault("the busy caption is left on the screen");
         if (w.Label4.Visible && !slippery) Fault("the slippery bar is left on the screen");
-        if (w.Timer1.Enabled && (!g_.fPlaying || marks > 0 || w.Image2.Visible))
-            Fault("the slippery pieces move with ", marks, " marks, the finished picture ", w.Image2.Visible);
-        if (slippery && !f7 && !f8 && !(w.Timer1.Enabled && w.Label4.Visible))
-            Fault("slippery pieces in play stand still, or without their bar");
+        // The clock runs exactly while a game not yet won has slippery
+        // pieces, and neither the marks nor the finished picture show.
+        const bool clock = slippery && !won_ && !marking_ && !peeking_;
+        if (Timer1Runs(g_) != clock || (clock && !w.Label4.Visible))
+            Fault("the slippery clock runs ", Timer1Runs(g_), " with the bar ", w.Label4.Visible, "; in play ",
+                  g_.fPlaying, ", won ", won_, ", marks ", marking_, ", finished picture ", peeking_);
+        if (!g_.fDragging && (DragPointerShown() || router_.CursorAt(g_, pointer_.first, pointer_.second) !=
+                                                        Cursor::Default))
+            Fault("a drag pointer outlives the drag");
         if ((w.Shape1.Visible && !may1_) || (w.Shape3.Visible && !may3_) || (w.Shape5.Visible && !may5_))
             Fault("frame, dot, drop frame left on the screen: ", w.Shape1.Visible, w.Shape3.Visible, w.Shape5.Visible);
         if (marks > 0 && !(f7 && g_.fKeyMoving)) Fault(marks, " F7 marks left on the screen");
@@ -359,7 +454,9 @@ private:
     GameState g_{fake_};
     ConfigDialog dialog_{g_};  // made once, shown again and again, as the window's
     PointerRouter router_;
-    int buttons_ = 0, announced_ = 0, dialogsThisEvent_ = 0;
+    int buttons_ = 0, announced_ = 0, dialogsThisEvent_ = 0, boxesThisEvent_ = 0;
+    bool won_ = false, marking_ = false, peeking_ = false;  // as the events so far have it
+    std::pair<float, float> pointer_{0, 0};
     std::set<int> keys_;
     std::deque<Event> plan_;
     bool may1_ = false, may3_ = false, may5_ = false, slide_ = false;
@@ -383,7 +480,8 @@ Stats PlaySeeds(std::uint64_t first, long seeds, long events) {
 TEST(RandomPlay, EveryRuleHoldsThroughRandomGames) {
     const Stats s = PlaySeeds(1, Env("QUILTO_RANDOM_PLAY_SEEDS", 60), Env("QUILTO_RANDOM_PLAY_EVENTS", 800));
     if (Env("QUILTO_RANDOM_PLAY_SEED", -1) >= 0) return;
-    for (const char* corner : {"wins", "cancelled drags", "slides", "slippery moves", "refusals"})
+    for (const char* corner : {"wins", "reopened games", "cancelled drags", "slides", "slippery moves", "refusals", "overlapping holds",
+                               "keys during drags", "boxes during drags"})
         EXPECT_GT(s.count(corner) ? s.at(corner) : 0, 0) << corner << " never came up: " << Summary(s);
 }
 

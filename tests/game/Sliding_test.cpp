@@ -5,6 +5,7 @@
 #include "game/Completion.h"
 #include "game/Exchange.h"
 #include "game/PointerPlay.h"
+#include "game/Slippery.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -68,12 +69,12 @@ TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfMoreThanFiveUnitsMoves) {
     EXPECT_EQ(f.fake.MessageTexts(), Texts{}) << "a refused click runs no completion check";
 }
 
-TEST(CompletionTest, EveryPieceHomeWinsAtEveryCheckAndABoardWithoutPiecesNever) {
+TEST(CompletionTest, EveryPieceHomeWinsOnceAndABoardWithoutPiecesNever) {
     test::BoardFixture f;
     GameState& g = f.g;
     g.AppDir = "/app/";
     f.MakeRegularBoard(3, 3);
-    g.fPlaying = g.win.Timer1.Enabled = g.win.Label4.Visible = true;
+    g.fPlaying = g.settings.fSlippery = g.win.Label4.Visible = true;
     SwapPieces(g, 4, 8);
     CheckCompletion(g);  // one exchange away
     EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{}, true));
@@ -81,16 +82,17 @@ TEST(CompletionTest, EveryPieceHomeWinsAtEveryCheckAndABoardWithoutPiecesNever) 
     const std::int64_t zBefore = g.win.Image2.Z;
     // The game is still on while the message is open, the rest is done.
     f.fake.onMessage = [&](const test::ShownMessage& m) {
-        EXPECT_EQ(std::tuple(m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Image2.Z > zBefore, g.win.Timer1.Enabled,
+        EXPECT_EQ(std::tuple(m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Image2.Z > zBefore, Timer1Runs(g),
                              g.win.Label4.Visible, f.fake.sounds),
                   std::tuple(MsgIcon::Information, true, true, true, false, false, Texts{kAcaba}));
     };
     CheckCompletion(g);
     f.fake.onMessage = nullptr;
-    CheckCompletion(g);  // announced again
+    CheckCompletion(g);  // a won puzzle is not announced again
     g.PieceCount = 0;    // what a build that failed leaves
+    g.fWon = false;
     CheckCompletion(g);
-    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts(2, "Lo has logrado!"), false));
+    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{"Lo has logrado!"}, false));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
 struct SlipperyTest : ::testing::Test, test::BoardFixture {
     SlipperyTest() : BoardFixture(7) {
         InitWindow();
-        g.settings.fSlippery = g.win.Label4.Visible = g.win.Timer1.Enabled = true;
+        g.settings.fSlippery = g.win.Label4.Visible = true;
     }
     int TicksToFullBar() {  // -1: the bar never empties
         for (int t = 1; t <= 100; ++t)
@@ -39,7 +39,7 @@ TEST_F(SlipperyTest, TheBarFillsInTwentyTicksAndAFullOneChecksForTheWinBeforeAny
     EXPECT_EQ(std::tuple(g.PieceAt, fake.sounds.size()), std::tuple(Board{0, 2, 1}, 0u));
     SwapPieces(g, 1, 2);  // solved in between: the next full bar announces it
     EXPECT_EQ(TicksToFullBar(), 20);
-    EXPECT_EQ(std::tuple(fake.MessageTexts(), g.win.Timer1.Enabled, g.fPlaying, g.win.Image2.Visible, g.PieceAt),
+    EXPECT_EQ(std::tuple(fake.MessageTexts(), Timer1Runs(g), g.fPlaying, g.win.Image2.Visible, g.PieceAt),
               std::tuple(std::vector<std::string>{"Lo has logrado!"}, false, false, true, Board{0, 1, 2}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace quilto::test {
 
@@ -21,6 +22,7 @@ MsgResult FakePlatform::MessageBox(const std::string& text, MsgIcon icon, MsgBut
 }
 
 std::string FakePlatform::ChooseOpenFile(const std::string&) {
+    if (onChooseFile) onChooseFile();
     return Next(chosenFiles, std::string());
 }
 
@@ -28,6 +30,26 @@ LoadedPicture FakePlatform::LoadPicture(const std::string& path) {
     const auto it = pictures.find(path);
     if (it == pictures.end()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
     return {LoadStatus::Ok, nextId++, it->second.first, it->second.second};
+}
+
+LoadedPicture FakePlatform::LoadPictureBytes(const std::string& bytes) {
+    const auto it = pictureBytes.find(bytes);
+    if (it == pictureBytes.end()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
+    return {LoadStatus::Ok, nextId++, it->second.first, it->second.second};
+}
+
+std::string FakePlatform::ChooseSaveFile(const std::string& folder, const std::string& name) {
+    saveDialogs.emplace_back(folder, name);
+    return Next(savePaths, std::string());
+}
+
+bool FakePlatform::ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) > maxBytes || ec)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
 }
 
 bool FakePlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {

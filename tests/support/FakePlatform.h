@@ -25,8 +25,13 @@ public:
     std::vector<std::string> sounds;
     std::vector<std::pair<std::string, std::string>> shellOpens;
     std::deque<std::string> chosenFiles;                  // for the file dialog, in order; then "" (cancel)
+    std::function<void()> onChooseFile;                   // called as the file dialog shows
     std::map<std::string, std::pair<int, int>> pictures;  // what the fake can load: path -> size
     std::vector<PictureId> released;
+    // Picture bytes the fake decodes: bytes -> size.
+    std::map<std::string, std::pair<int, int>> pictureBytes;
+    std::deque<std::string> savePaths;  // for the save dialog, in order; then "" (cancel)
+    std::vector<std::pair<std::string, std::string>> saveDialogs;  // folder and name offered
     // Files are written for real, to a scratch file renamed over the old one;
     // while failWrites is set every write fails and nothing is written.
     bool failWrites = false;
@@ -41,6 +46,9 @@ public:
     void ShellOpen(const std::string& target, const std::string& dir) override { shellOpens.emplace_back(target, dir); }
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
+    LoadedPicture LoadPictureBytes(const std::string& bytes) override;
+    std::string ChooseSaveFile(const std::string& folder, const std::string& name) override;
+    bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
     void ReleasePicture(PictureId id) override { released.push_back(id); }
     bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
     void ProcessPendingEvents() override {

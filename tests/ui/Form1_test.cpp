@@ -78,8 +78,10 @@ private slots:
         }
         QCOMPARE(std::tuple(game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus),
                  std::tuple(QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
-                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", "Ayuda",
+                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
+                                         "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda",
                                          "Como Jugar ", "Acerca de... "})));
+        QCOMPARE(game.form.MnuSave->isEnabled(), false);  // no game to save yet
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
         // Pictures are kept for the board's size in device pixels.
@@ -102,6 +104,7 @@ private slots:
         QPainter painter(&game.picture.image);
         for (int i = 0; i < 20; ++i) painter.fillRect(i % 5 * 80, i / 5 * 50, 80, 50, cell(i));
         QVERIFY(game.Start({5, 4, 1, false, false, false}));
+        QCOMPARE(game.form.MnuSave->isEnabled(), true);
         const QImage shot = game.form.Canvas()->grab().toImage();
         // Smooth scaling may shade a flat colour by a step or two.
         const auto rounded = [](QColor c) { return QColor(c.red() / 8 * 8, c.green() / 8 * 8, c.blue() / 8 * 8); };
@@ -135,7 +138,7 @@ private slots:
             {"caption", &caption, [&] { caption.Caption += "X"; }},
             {"bold", &caption, [&] { caption.Bold = !caption.Bold; }},
             {"font size", &caption, [&] { caption.FontPoints += 2; }},
-            {"hint look", &frame, [&] { w.Shape1IsHint = !w.Shape1IsHint; }},
+            {"kind", &frame, [&] { frame.Kind = ElementKind::HintFrame; }},
         };
         const QPoint far = game.Middle(g.PieceCount);
         BoardCanvas* canvas = game.form.Canvas();
@@ -213,6 +216,33 @@ private slots:
         QCOMPARE(std::tuple(g.PieceAt, g.fPlaying, g.win.Image2.Visible, canvas->cursor().shape(),
                             game.platform.sounds.size(), game.platform.MessageTexts(), g.win.Shape1.Visible),
                  std::tuple(Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
+    }
+
+    // A drag ended by a box opening (the question of "Nuevo", answered
+    // Cancelar) or by a slippery move takes its hand off the screen at once,
+    // not at the next click.
+    void aDragEndedByABoxOrASlipperyMoveTakesItsHandAlong() {
+        ShownGame game;
+        QVERIFY(game.Start({4, 4, 1, false, false, true}));
+        GameState& g = game.g;
+        BoardCanvas* canvas = game.form.Canvas();
+        const auto grab = [&] {
+            QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
+            QTest::mouseMove(canvas, game.Middle(2));
+            return canvas->cursor().shape();
+        };
+        const auto shown = [&] { return std::pair(g.fDragging, canvas->cursor().shape()); };
+        const Qt::CursorShape grabbed = grab();
+        game.platform.answers = {MsgResult::Cancel};
+        game.form.MnuNew->trigger();
+        const auto afterBox = shown();
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
+        QCOMPARE(std::tuple(grabbed, grab(), afterBox), std::tuple(Qt::BitmapCursor, Qt::BitmapCursor,
+                                                                    std::pair(false, Qt::ArrowCursor)));
+        g.win.Label4.box.Width = g.win.Label1.box.Width;  // the next tick fills the bar
+        QTRY_VERIFY_WITH_TIMEOUT(!g.fDragging, 60000);
+        QCOMPARE(shown(), std::pair(false, Qt::ArrowCursor));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
     }
 
     // Hands with the fingertip at the hot spot and the far corner clear; over

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/GameMenu.h"
+#include "game/PictureLoading.h"
 #include "game/Slippery.h"
 #include "platform/QtPlatform.h"
 #include "ui/Form1.h"

@@ -1,0 +1,87 @@
+// Saving and opening a 65 x 65 game cut from a 24-megapixel photo, the
+// whole way: the record taken from the game, the file written to and read
+// from the disk, the photo's JPEG decoded by Qt's reader, the board rebuilt.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QImage>
+
+#include "BenchGame.h"
+#include "PaintedGame.h"
+#include "game/KeptGame.h"
+#include "game/NewPuzzle.h"
+#include "platform/QtPlatform.h"
+
+namespace quilto {
+namespace {
+
+// Files and pictures are the Qt platform's.
+struct DiskPlatform : bench::ClockedPlatform {
+    QtPlatform qt;
+    bool WriteFileAtomically(const std::string& path, const std::string& bytes) override {
+        return qt.WriteFileAtomically(path, bytes);
+    }
+    bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override {
+        return qt.ReadWholeFile(path, maxBytes, bytes);
+    }
+    LoadedPicture LoadPictureBytes(const std::string& bytes) override { return qt.LoadPictureBytes(bytes); }
+    void ReleasePicture(PictureId id) override { qt.ReleasePicture(id); }
+};
+
+const std::string& PhotoJpeg() {
+    static const std::string jpeg = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        bench::BigPicture().save(&buffer, "JPG", 92);
+        return bytes.toStdString();
+    }();
+    return jpeg;
+}
+
+struct KeptBench {
+    DiskPlatform p;
+    GameState g{p};
+    test::TempDir dir;
+    std::string path = dir.File("partida.quilto");
+
+    KeptBench() {
+        bench::App();
+        // As in the program: the picture is kept no larger than the board frame shows it.
+        p.qt.SetShownArea([] { return QSize(1920 - 32, 1080 - 59); });
+        InitElements(g.win);
+        Form_Load(g, dir.AsAppDir());
+        Form_Resize(g, WindowState::Maximized, 1920 * 15, 1080 * 15);
+        g.PicClip1 = HeldPicture(p, p.LoadPictureBytes(PhotoJpeg()), "IMG_20240517_184233.jpg", PhotoJpeg());
+        g.fPictureLoaded = g.fSkipConfirm = true;
+        g.settings = {65, 65, 3, false, false, true};
+        NewPuzzle(g);
+        g.fSkipConfirm = false;
+    }
+    void Save() {
+        p.savePaths.push_back(path);
+        SaveGame(g);
+    }
+};
+
+void BM_KeepGame65From24MPPhoto_Save(benchmark::State& state) {
+    KeptBench b;
+    for (auto _ : state) b.Save();
+    if (!b.p.messages.empty()) state.SkipWithError(b.p.messages.back().text.c_str());
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(b.path)) / (1 << 20);
+    state.counters["photo_MB"] = static_cast<double>(PhotoJpeg().size()) / (1 << 20);
+}
+BENCHMARK(BM_KeepGame65From24MPPhoto_Save)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_KeepGame65From24MPPhoto_Open(benchmark::State& state) {
+    KeptBench b;
+    b.Save();
+    for (auto _ : state) OpenSavedGame(b.g, b.path);  // the question is answered Ok
+    if (b.g.PieceCount != 65 * 65) state.SkipWithError("the game did not open");
+    for (const auto& m : b.p.messages)
+        if (m.buttons != MsgButtons::OkCancel) state.SkipWithError(m.text.c_str());
+}
+BENCHMARK(BM_KeepGame65From24MPPhoto_Open)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace quilto

@@ -1,0 +1,7 @@
+#include "ui/Resources.h"
+
+#include <QtGlobal>
+
+void InitQuiltoResources() {
+    Q_INIT_RESOURCE(quilto);
+}
