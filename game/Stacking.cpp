@@ -8,15 +8,15 @@ namespace quilto {
 std::vector<StackedElement> WindowElements(const Window& w) {
     std::vector<StackedElement> all;
     all.reserve(w.Image1.size() + w.Shape2.size() + 6);
-    for (const Element* e : {&w.Label1, &w.Image2, &w.Label3, &w.Label4, &w.Shape1, &w.Shape3, &w.Shape5})
-        all.push_back({e, 0});
+    all.push_back({&w.Label1, 0});
     for (std::size_t i = 1; i < w.Image1.size(); ++i) all.push_back({&w.Image1[i], static_cast<int>(i)});
+    for (const Element* e : {&w.Label4, &w.Shape1, &w.Shape5, &w.Shape3, &w.Image2, &w.Label3}) all.push_back({e, 0});
     for (std::size_t i = 1; i < w.Shape2.size(); ++i) all.push_back({&w.Shape2[i], 0});
     return all;
 }
 
 std::vector<StackedElement> StackingOrder(const Window& w) {
-    const std::vector<StackedElement> all = WindowElements(w);
+    std::vector<StackedElement> all = WindowElements(w);
     // Neighbours of equal rank (the pieces share their template's) move as
     // one run, so a whole board costs a handful of comparisons. Sorting the
     // runs stably keeps equal ranks in the window's own order.
@@ -32,7 +32,9 @@ std::vector<StackedElement> StackingOrder(const Window& w) {
         else
             runs.push_back({z, i, i + 1});
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.z < b.z; });
+    const auto lower = [](const Run& a, const Run& b) { return a.z < b.z; };
+    if (std::is_sorted(runs.begin(), runs.end(), lower)) return all;
+    std::stable_sort(runs.begin(), runs.end(), lower);
     std::vector<StackedElement> order;
     order.reserve(all.size());
     for (const Run& r : runs)

@@ -15,10 +15,11 @@ struct StackedElement {
     int piece = 0;  // 1..PieceCount for a piece, 0 for any other element
 };
 
-// Every element the window can show, in the window's own order: the frame,
-// the finished picture, the caption, the bar, the selection frame, the hint
-// dot, the drop frame, the pieces by position, the F7 marks. Templates,
-// scratch pictures and outlines are never shown and are not in it.
+// Every element the window can show, in the window's own order, which is
+// the stacking the window opens with: the frame, the pieces by position, the
+// bar, the selection frame, the drop frame, the hint dot, the finished
+// picture, the caption, the F7 marks. Templates, scratch pictures and
+// outlines are never shown and are not in it.
 std::vector<StackedElement> WindowElements(const Window& w);
 
 // The same elements back to front: by rank (Element::Z); among elements of

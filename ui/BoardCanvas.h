@@ -1,11 +1,11 @@
 #pragma once
 // The board canvas: one widget that paints every element of the main window
-// in stacking order (game/Stacking.h) from the one loaded picture. Pieces
-// are source rectangles of that picture (in its own pixels, which the
-// decoded picture may hold fewer of) stretched to their boxes, drawn from one
-// copy of the board's part of it scaled to the screen; no pixels are copied
-// per piece. It reports the pointer in window units and leaves the rules to
-// its owner.
+// in stacking order (game/Stacking.h) from the one loaded picture. Pieces are
+// source rectangles of that picture (in its own pixels, which the decoded
+// picture may hold fewer of) stretched to their boxes, drawn from one copy of
+// the board's part of it scaled to the screen; no pixels are copied per
+// piece. It reports the pointer in window units and leaves the rules to its
+// owner.
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
