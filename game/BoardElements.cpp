@@ -54,7 +54,8 @@ void ClearBoard(GameState& g) {
     EndDrag(g);
     Window& w = g.win;
     w.Image1.erase(w.Image1.begin() + 1, w.Image1.end());
-    w.Shape1.Visible = w.Shape3.Visible = w.Shape5.Visible = false;
+    w.Shape1.Visible = w.Shape3.Visible = w.Shape5.Visible = w.KeyFrame.Visible = false;
+    g.KeySlot = 0;  // the next arrow starts again from the board's centre
     w.Shape2.resize(1);
     g.fKeyMoving = false;
     w.Image2.Visible = false;

@@ -62,6 +62,7 @@ enum class ElementKind {
     DropFrame,       // a rectangle shape framing the piece a drag trades with
     HintDot,         // a circle shape where the hinted piece belongs
     MisplacedMark,   // a rectangle shape covering a misplaced piece
+    KeyCursor,       // a rectangle shape framing the piece the keyboard is on
 };
 
 // Images and labels take pointer events; shapes let the pointer through.
@@ -110,6 +111,7 @@ struct Window {
     Element Shape1;               // the selection frame, or the hint frame (its kind says which)
     Element Shape3;               // the hint dot
     Element Shape5;               // the drop frame
+    Element KeyFrame;             // the keyboard cursor
     Element Puente;               // the scratch picture of an exchange
     Element Vacio;                // the empty picture of the sliding board's slot
     std::vector<Element> Image1;  // the pieces: [0] hidden template, [1..PieceCount] the board

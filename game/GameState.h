@@ -93,6 +93,8 @@ struct GameState {
     bool fDragging = false;       // a drag is in progress
     std::int16_t DragSlot = 0;    // where the drag started; 0 without one
     std::int16_t DropSlot = 0;    // the position the drag's trial exchange trades with; 0 before any
+    bool fKeyCarrying = false;    // the drag in progress was picked up with the keyboard
+    std::int16_t KeySlot = 0;     // the position the keyboard cursor is on; 0 before the first arrow
     bool fPeeking = false;        // F8 shows the finished picture
     bool fKeyMoving = false;      // F7 marks the misplaced pieces
     bool fLayoutPending = true;   // the board frame waits for its one-time layout

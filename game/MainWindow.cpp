@@ -32,6 +32,7 @@ void InitElements(Window& win) {
     win.Shape1.Kind = ElementKind::SelectionFrame;
     win.Shape5.Kind = ElementKind::DropFrame;
     win.Shape3.Kind = ElementKind::HintDot;
+    win.KeyFrame.Kind = ElementKind::KeyCursor;
     win.Shape3.box.Width = win.Shape3.box.Height = 255;
     Element mark;
     mark.Kind = ElementKind::MisplacedMark;

@@ -47,6 +47,7 @@ void EndDrag(GameState& g) {
         for (std::size_t p = 1; p < g.win.Image1.size(); ++p) g.win.Image1[p].Pointer = Cursor::Default;
     g.DragSlot = 0;
     g.fDragging = false;
+    g.fKeyCarrying = false;
 }
 
 void Image1_MouseDown(GameState& g, int index, int button) {
@@ -81,7 +82,11 @@ void Image1_MouseMove(GameState& g, int index, float x, float y) {
         return;
     }
     grabbed.Pointer = Cursor::DragOverPiece;
-    if (slot == g.DropSlot) return;
+    TrialExchange(g, slot);
+}
+
+void TrialExchange(GameState& g, int slot) {
+    if (!g.fDragging || !IsPiece(g, slot) || !IsPiece(g, g.DragSlot) || slot == g.DropSlot) return;
     if (g.DropSlot != 0) SwapPieces(g, g.DropSlot, g.DragSlot);
     SwapPieces(g, slot, g.DragSlot);
     g.DropSlot = static_cast<std::int16_t>(slot);

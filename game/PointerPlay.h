@@ -20,10 +20,16 @@ void Image1_MouseDown(GameState& g, int index, int button);  // a press: grabs, 
 void Image1_MouseMove(GameState& g, int index, float x, float y);  // a move: the drag's trial exchange
 void Image1_MouseUp(GameState& g, int index);  // a release of any button: the end of a drag, the check
 
+// The drag's trial exchange with board position slot: the previous trial is
+// undone, the grabbed picture and slot's trade places, the drop frame goes
+// to slot. Nothing without a drag or when slot is already the one traded with.
+void TrialExchange(GameState& g, int slot);
+
 // Ends the drag in progress, if any, where it stands: the trial exchange in
 // place stays and every piece shows the default pointer again. The frames
 // are left to the caller. The release, another button, a slippery move, a
-// new puzzle and a box that opens all end a drag this way.
+// new puzzle and a box that opens all end a drag this way, a drag picked up
+// with the keyboard included.
 void EndDrag(GameState& g);
 
 // The first board position, in index order, whose element strictly contains

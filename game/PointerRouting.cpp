@@ -37,6 +37,7 @@ void PointerRouter::Press(GameState& g, int button, bool othersHeld, float x, fl
         leftPressedHere_ = false;
     }
     held_ |= button;
+    g.win.KeyFrame.Visible = false;  // until the next arrow key
     if (button == kLeftButton) leftPressedHere_ = true;
     if (const int piece = CapturedPiece(g)) Image1_MouseDown(g, piece, button);
 }

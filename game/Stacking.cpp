@@ -7,8 +7,9 @@ namespace quilto {
 
 std::vector<StackedElement> WindowElements(const Window& w) {
     std::vector<StackedElement> all;
-    all.reserve(w.Image1.size() + w.Shape2.size() + 6);
+    all.reserve(w.Image1.size() + w.Shape2.size() + 7);
     all.push_back({&w.Label1, 0});
+    all.push_back({&w.KeyFrame, 0});  // hidden until an arrow key brings it to the front
     for (std::size_t i = 1; i < w.Image1.size(); ++i) all.push_back({&w.Image1[i], static_cast<int>(i)});
     for (const Element* e : {&w.Label4, &w.Shape1, &w.Shape5, &w.Shape3, &w.Image2, &w.Label3}) all.push_back({e, 0});
     for (std::size_t i = 1; i < w.Shape2.size(); ++i) all.push_back({&w.Shape2[i], 0});

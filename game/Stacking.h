@@ -16,7 +16,7 @@ struct StackedElement {
 };
 
 // Every element the window can show, in the window's own order, which is
-// the stacking the window opens with: the frame, the pieces by position, the
+// the stacking the window opens with: the frame, the keyboard cursor, the pieces by position, the
 // bar, the selection frame, the drop frame, the hint dot, the finished
 // picture, the caption, the F7 marks. Templates, scratch pictures and
 // outlines are never shown and are not in it.

@@ -141,6 +141,9 @@ void BoardCanvas::PaintElement(QPainter& p, const Element& e) const {
         case ElementKind::MisplacedMark:
             look::PaintMisplacedMark(p, r);
             break;
+        case ElementKind::KeyCursor:
+            look::PaintKeyCursor(p, r);
+            break;
     }
 }
 

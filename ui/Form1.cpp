@@ -21,6 +21,7 @@
 #include "game/GameMenu.h"
 #include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
+#include "game/KeyboardPlay.h"
 #include "game/MainWindow.h"
 #include "game/Paths.h"
 #include "game/PictureLoading.h"
@@ -52,6 +53,21 @@ int GameKey(int qtKey) {
             return kKeyF7;
         case Qt::Key_F8:
             return kKeyF8;
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Down:
+            return kKeyDown;
+        case Qt::Key_Space:
+            return kKeySpace;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Escape:
+            return kKeyEscape;
         default:
             return 0;
     }
@@ -209,6 +225,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const int code = GameKey(key->key());
     if (code == 0) return QMainWindow::eventFilter(watched, event);
     const bool ours = !QApplication::activeModalWidget() && BelongsHere(watched);
+    if (IsPlayKey(code)) {
+        // An open menu, and the menu bar walked with the keys, keep their
+        // arrows, Enter and Esc; so do keys held with Ctrl, Alt or Meta.
+        const bool modified = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!ours || modified || QApplication::activePopupWidget() || menuBar()->activeAction())
+            return QMainWindow::eventFilter(watched, event);
+        if (type == QEvent::KeyPress) Run([&] { PlayKeyDown(g_, code, key->isAutoRepeat()); });
+        return true;
+    }
     // A held key repeats its press only; the releases the system puts
     // between the repeats are not the key coming up.
     const bool comingUp = type == QEvent::KeyRelease && !key->isAutoRepeat();

@@ -55,7 +55,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     // F5 to F8 reach the game whichever part of this window has the focus,
-    // an open menu included.
+    // an open menu included; the arrows, Space, Enter and Esc too, except
+    // while a menu is open or walked with the keys.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

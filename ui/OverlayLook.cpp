@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace quilto::look {
@@ -83,6 +84,23 @@ void PaintHintFrame(QPainter& p, const QRectF& box) {
 void PaintDropFrame(QPainter& p, const QRectF& box) {
     DevicePixels dev(p);
     DashedFrame(p, dev.Snap(box), dev.Px(1), dev.Px(3), Qt::white, Qt::black, QColor(0, 220, 255), 2.0, 1.0);
+}
+
+void PaintKeyCursor(QPainter& p, const QRectF& box) {
+    DevicePixels dev(p);
+    const QRect r = dev.Snap(box);
+    const int edge = dev.Px(1), band = dev.Px(4);
+    const int arm = std::max(std::min(r.width(), r.height()) / 3, 2 * (band + 2 * edge));
+    const int thick = band + 2 * edge;
+    // Two arms per corner, black first, green inside them.
+    for (const bool right : {false, true})
+        for (const bool bottom : {false, true}) {
+            const int x = right ? r.right() + 1 - arm : r.left(), y = bottom ? r.bottom() + 1 - arm : r.top();
+            const int xs = right ? r.right() + 1 - thick : r.left(), ys = bottom ? r.bottom() + 1 - thick : r.top();
+            for (const QRect& a : {QRect(x, ys, arm, thick), QRect(xs, y, thick, arm)}) p.fillRect(a, Qt::black);
+            for (const QRect& a : {QRect(x, ys, arm, thick), QRect(xs, y, thick, arm)})
+                p.fillRect(Inset(a, edge), QColor(60, 230, 60));
+        }
 }
 
 void PaintMisplacedMark(QPainter& p, const QRectF& box) {

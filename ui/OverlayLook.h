@@ -14,6 +14,9 @@ void PaintSelectionFrame(QPainter& p, const QRectF& box);
 void PaintHintFrame(QPainter& p, const QRectF& box);
 // The drop frame: cyan and black dashes between white edges.
 void PaintDropFrame(QPainter& p, const QRectF& box);
+// The keyboard cursor: green corner brackets with black edges, the frame's
+// sides left open.
+void PaintKeyCursor(QPainter& p, const QRectF& box);
 // A misplaced piece (F7): a magenta tint crossed by white hatching, with a
 // black and white outline.
 void PaintMisplacedMark(QPainter& p, const QRectF& box);
