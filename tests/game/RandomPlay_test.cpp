@@ -17,6 +17,7 @@
 #include "game/GameMenu.h"
 #include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
+#include "game/KeyboardPlay.h"
 #include "game/PointerPlay.h"
 #include "game/PointerRouting.h"
 #include "game/SavedGameFile.h"
@@ -32,14 +33,14 @@ long Env(const char* name, long fallback) {
     return v && *v ? std::strtol(v, nullptr, 10) : fallback;
 }
 
-enum class Kind { Menu, Press, Move, Release, Tick, KeyDown, KeyUp };
+enum class Kind { Menu, Press, Move, Release, Tick, KeyDown, KeyUp, PlayKey };
 struct Event {
     Kind kind;
     int code = 0;        // menu item, button or key
-    float x = 0, y = 0;  // pointer
+    float x = 0, y = 0;  // pointer; a play key's x is 1 on a repeat
 };
 std::string Describe(const Event& e) {
-    static const char* const names[] = {"menu", "press", "move", "release", "tick", "key down", "key up"};
+    static const char* const names[] = {"menu", "press", "move", "release", "tick", "key down", "key up", "play key"};
     std::ostringstream os;
     os << names[int(e.kind)] << " " << e.code << " (" << e.x << ", " << e.y << ")";
     return os.str();
@@ -236,6 +237,16 @@ private:
         }
         plan_.push_back({Release, button, to.first, to.second});
     }
+    // Arrows (some repeating), a pick-up or a slide, arrows again, then a
+    // put-down or Esc.
+    void PlanKeys() {
+        static const int arrows[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown};
+        const auto arrow = [&] { return Event{PlayKey, arrows[Roll(4)], float(Chance(30))}; };
+        for (int n = Roll(4); n >= 0; --n) plan_.push_back(arrow());
+        plan_.push_back({PlayKey, Chance(50) ? kKeySpace : kKeyEnter, float(Chance(10))});
+        for (int n = Roll(4); n > 0; --n) plan_.push_back(arrow());
+        plan_.push_back({PlayKey, Chance(20) ? kKeyEscape : Chance(50) ? kKeySpace : kKeyEnter});
+    }
     Event NextEvent() {
         if (!plan_.empty() && Chance(80)) {
             const Event e = plan_.front();
@@ -247,7 +258,10 @@ private:
             if (plan_.empty() || Chance(50)) return {Menu, Roll(3)};
             PlanAnywhere({Menu, Roll(3)});  // perhaps its box opens during a drag
         } else if (r < 40) {
-            PlanMove();
+            if (Chance(35))
+                PlanKeys();
+            else
+                PlanMove();
         } else if (r < 52) {
             // A key held, perhaps repeating: it goes down anywhere among what
             // is planned (during a drag, over another key held) and comes up
@@ -289,6 +303,7 @@ private:
             if (wasDragging && boxesThisEvent_ > 0) ++stats_["boxes during drags"];
         } else if (k == Press) {
             router_.Press(g_, e.code, buttons_ != 0, e.x, e.y);
+            if (g_.win.KeyFrame.Visible) Fault("a mouse press leaves the keyboard cursor on the screen");
             buttons_ |= e.code;
             if (e.code == kLeftButton && g_.fDragging && g_.DropSlot == 0) dragStart_ = before, may1_ = true;
             if (e.code != kLeftButton && wasDragging && !g_.fDragging) {  // a cancelled drag
@@ -323,6 +338,17 @@ private:
             if (e.code == kKeyF8 && wasPlaying && !g_.win.Image2.Visible) peeking_ = true;
             Form_KeyDown(g_, e.code);
             if (e.code == kKeyF6) may1_ = may3_ = true;
+        } else if (k == PlayKey) {
+            const bool carrying = g_.fKeyCarrying;
+            PlayKeyDown(g_, e.code, e.x != 0);
+            ++stats_["play keys"];
+            if (!wasDragging && g_.fDragging) dragStart_ = before, may1_ = true, ++stats_["keyboard pick-ups"];
+            if (carrying && g_.fDragging) mayChange = may5_ = true;  // a trial exchange
+            if (carrying && !g_.fDragging) {                         // put down or cancelled
+                check = mayChange = true, may1_ = may3_ = may5_ = false;
+                if (e.code == kKeyEscape && Now() != dragStart_) Fault("Esc leaves the trial exchange");
+            }
+            if (slide_ && Played(sounds, Sound::Desplaza)) check = mayChange = true, ++stats_["keyboard slides"];
         } else if (k == KeyUp) {
             keys_.erase(e.code);
             if (e.code == kKeyF7) marking_ = false;
@@ -394,6 +420,7 @@ private:
         dragStart_.clear();
         slide_ = g_.settings.fSlide;
         pictureOf_.assign(std::size_t(std::max<int>(g_.PieceCount, 0)) + 1, kEmptyPicture);
+        if (g_.win.KeyFrame.Visible) Fault("a new board starts with the keyboard cursor shown");
         if (Now().empty()) return;
         ++stats_["boards"];
         for (int p = 1; p <= g_.PieceCount; ++p)
@@ -428,6 +455,12 @@ private:
         if (gone.size() != fake_.released.size() || gone.count(g_.PicClip1.id()) || gone.count(g_.BoardPicture.id()))
             Fault("a picture in use was released, or one twice");
         if (b.empty() && (w.Image1.size() != 1 || g_.fPlaying)) Fault("no board, yet pieces or a game in play");
+        if (w.KeyFrame.Visible && (!IsPiece(g_, g_.KeySlot) || w.KeyFrame.box != w.Piece(g_.KeySlot).box))
+            Fault("the keyboard cursor is not on its piece");
+        // With no button held, a piece the keys picked up is the drag, under the cursor.
+        if (g_.fKeyCarrying && buttons_ == 0 &&
+            (!g_.fDragging || (g_.DropSlot ? g_.DropSlot : g_.DragSlot) != g_.KeySlot))
+            Fault("a piece picked up with the keys is not dragged under the cursor");
         if (b.empty()) return;
         if (SortedPieces(g_) != Identity(g_.PieceCount)) return Fault("PieceAt is no permutation of 1..PieceCount");
         int empties = 0;
