@@ -53,6 +53,9 @@ std::int64_t Overlap(const PieceEdges& a, const PieceEdges& b, Direction d) {
                          : std::min(a.Right, b.Right) - std::max(a.Left, b.Left);
 }
 
+// An element's size along the way of travel.
+std::int64_t Extent(const PieceEdges& e, Direction d) { return Horizontal(d) ? e.Right - e.Left : e.Bottom - e.Top; }
+
 Direction Opposite(Direction d) {
     switch (d) {
         case Direction::Left:
@@ -134,8 +137,11 @@ int CursorNeighbour(const GameState& g, int from, Direction d) {
     for (int p = 1; p <= g.PieceCount && IsPiece(g, p); ++p) {
         if (p == from) continue;
         const PieceEdges b = EdgesOf(g.win.Piece(p).box);
+        // Lying that way: its near side past from's centre, its far side past
+        // from's far side; a piece a pixel's rounding over from's side still
+        // counts, and an overlap across of that size does not.
         const std::int64_t gap = Gap(a, b, d);
-        if (gap < 0 || Overlap(a, b, d) <= 5) continue;
+        if (2 * gap + Extent(a, d) <= 0 || gap + Extent(b, d) <= 0 || Overlap(a, b, d) <= kUnitsPerPixel) continue;
         const std::int64_t off = std::abs(Centre2(b, alongX) - Centre2(a, alongX));
         if (best == 0 || gap < bestGap || (gap == bestGap && off < bestOff)) best = p, bestGap = gap, bestOff = off;
     }

@@ -30,8 +30,9 @@ void PlayKeyDown(GameState& g, int keyCode, bool repeat);
 enum class Direction { Left, Up, Right, Down };
 
 // The board position next to `from` in direction d for the keyboard cursor:
-// the nearest element lying that way whose side overlaps from's across the
-// direction of travel by more than 5 units; among equally near ones the one
+// the nearest element lying that way (its near side past from's centre, its
+// far side past from's far side) whose side overlaps from's across the
+// direction of travel by more than a pixel (15 units); among equally near ones the one
 // whose centre is nearest from's centre line, then the lowest position. 0
 // when there is none.
 int CursorNeighbour(const GameState& g, int from, Direction d);

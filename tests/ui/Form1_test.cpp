@@ -1,7 +1,7 @@
 // The main window, offscreen, with real mouse and key events: start-up, menus,
 // layout, the board painted from the picture, what the canvas repaints, a
 // small board won with the mouse, the drag pointers, and the game's keys from
-// the canvas, an open menu and a modal dialog.
+// the canvas, an open menu and a modal dialog, the play keys from any widget.
 #include "ui/Form1.h"
 
 #include <QMenu>
@@ -10,6 +10,7 @@
 
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
+#include "game/KeyboardPlay.h"
 #include "settings/SettingsFile.h"
 #include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
@@ -305,6 +306,32 @@ private slots:
                             std::tuple(std::size_t(1), false, false, borders, true),
                             std::tuple(marks, true, true, !borders, false),
                             std::tuple(std::size_t(1), true, false, !borders, true)));
+    }
+
+    // The arrows, Space, Enter and Esc reach the game from the canvas, the
+    // window and the menu bar; an open menu keeps its own arrows and Esc.
+    void thePlayKeysFromAnyWidgetButNotFromAnOpenMenu() {
+        ShownGame game;
+        QVERIFY(game.Start({3, 3, 1, false, false, false}));
+        GameState& g = game.g;
+        const Board start = g.PieceAt;
+        const auto state = [&] { return std::tuple(int(g.KeySlot), g.fDragging, g.PieceAt == start); };
+        QTest::keyClick(game.form.Canvas(), Qt::Key_Right);  // the cursor shows at 5
+        QTest::keyClick(&game.form, Qt::Key_Up);
+        QTest::keyClick(game.form.menuBar(), Qt::Key_Space);
+        QTest::keyClick(game.form.menuBar(), Qt::Key_Right);  // 2 tried with 3
+        const auto tried = state();
+        QMenu* juego = game.form.menuBar()->actions().at(0)->menu();
+        juego->popup(game.form.mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(juego->isVisible());
+        QTest::keyClick(juego, Qt::Key_Down);
+        const bool walked = juego->activeAction() != nullptr;
+        QTest::keyClick(juego, Qt::Key_Escape);
+        const auto underMenu = std::tuple(state(), walked, juego->isVisible());
+        QTest::keyClick(game.form.Canvas(), Qt::Key_Escape);
+        QCOMPARE(std::tuple(tried, underMenu, state(), game.form.Canvas()->cursor().shape()),
+                 std::tuple(std::tuple(3, true, false), std::tuple(std::tuple(3, true, false), true, false),
+                            std::tuple(3, false, true), Qt::ArrowCursor));
     }
 };
 
