@@ -60,11 +60,12 @@ inline QSize BoardPixels(const GameState& g) {
 
 // The game, its canvas on a full-HD window, and the screen it paints into.
 struct PaintedGame : BenchGame {
+    // Before the canvas: a filtered run may start with this game.
+    QApplication& app = App();
     BoardCanvas canvas{g, [this](PictureId) -> const DecodedPicture& { return KeptPicture(BoardPixels(g)); }};
     QImage screen;
 
     explicit PaintedGame(const Settings& s) : BenchGame(s, BigPicture().width(), BigPicture().height()) {
-        App();
         canvas.resize(1920, 1050);
         screen = QImage(canvas.size(), QImage::Format_RGB32);
     }

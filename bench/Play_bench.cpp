@@ -1,10 +1,11 @@
 // The player's moves on the largest board, with the real canvas painting
 // what they changed: one pointer move of a drag, one sliding click that
-// moves a whole row.
+// moves a whole row, one arrow key moving a piece picked up with the keys.
 #include <benchmark/benchmark.h>
 
 #include "PaintedGame.h"
 #include "game/Exchange.h"
+#include "game/KeyboardPlay.h"
 #include "game/NewPuzzle.h"
 #include "game/PointerPlay.h"
 #include "game/PointerRouting.h"
@@ -72,6 +73,27 @@ void BM_SlideRow65(benchmark::State& state) {
     if (moved != static_cast<int>(state.iterations())) state.SkipWithError("a click did not slide the row");
 }
 BENCHMARK(BM_SlideRow65)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// One arrow key on 65 x 65 with a piece picked up from the keyboard in the
+// board's middle: the neighbour search over every piece, the cursor moved,
+// the previous trial undone, the new one made, and the changed elements
+// repainted. Left and Right take turns.
+void BM_ArrowKey65(benchmark::State& state) {
+    PaintedGame game({65, 65, 3, false, false, false});
+    GameState& g = game.g;
+    NewPuzzle(g);
+    PlayKeyDown(g, kKeyRight, false);  // the cursor shows in the middle
+    PlayKeyDown(g, kKeySpace, false);
+    game.Repaint();
+    const int start = g.KeySlot;
+    int k = 0;
+    for (auto _ : state) {
+        PlayKeyDown(g, k++ % 2 ? kKeyLeft : kKeyRight, true);
+        game.Repaint();
+    }
+    if (!g.fDragging || start != 2113 || g.DropSlot == 0) state.SkipWithError("no piece carried across the middle");
+}
+BENCHMARK(BM_ArrowKey65)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 }  // namespace quilto

@@ -138,6 +138,8 @@ def build_table(medians):
            "< 2 ms")
     t.time("One sliding click moving a row of 64 pieces on 65 × 65, repaint included", r"BM_SlideRow65.*",
            "< 2 ms")
+    t.time("One arrow key on 65 × 65 carrying a piece (neighbour, cursor, undo, new trial, repaint)",
+           r"BM_ArrowKey65.*", "< 2 ms")
     t.times("One slippery move on 65 × 65 with 2 / 10 / all pieces misplaced", r"BM_SlipperyMove65.*", "< 1 ms",
             key=lambda n: (side(n) == 0, side(n)))
     t.time("One slippery tick that only grows the bar", r"BM_SlipperyTick.*", "—")
