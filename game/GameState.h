@@ -87,8 +87,10 @@ struct GameState {
 
     // Shared members of the main window.
     std::string AppDir;  // ends in the system's path separator (game/Paths.h)
-    // Full path of the settings file; empty: "Quilto.ini" beside the program.
+    // Full paths of the settings file each new puzzle saves and of the one
+    // start-up reads; empty: "Quilto.ini" beside the program, and the saved one.
     std::string SettingsPath;
+    std::string SettingsReadPath;
     bool fAdjacent = false;       // result of TestAdjacent
     bool fDragging = false;       // a drag is in progress
     std::int16_t DragSlot = 0;    // where the drag started; 0 without one
@@ -120,6 +122,7 @@ struct GameState {
 
     std::string AppFile(const std::string& name) const { return AppDir + name; }
     std::string SettingsFile() const { return SettingsPath.empty() ? AppFile(kSettingsFileName) : SettingsPath; }
+    std::string SettingsFileToRead() const { return SettingsReadPath.empty() ? SettingsFile() : SettingsReadPath; }
     void PlayCue(const char* name) { platform.PlaySound(AppFile(name)); }
 };
 

@@ -69,7 +69,7 @@ void Form_Load(GameState& g, const std::string& appDir) {
     g.win.Image1.at(0).box.Top = g.win.Label1.box.Top;
     g.fPlaying = false;
     g.fBorders = true;
-    g.settings = LoadSettings(g.SettingsFile());
+    g.settings = LoadSettings(g.SettingsFileToRead());
 }
 
 bool Form_Resize(GameState& g, WindowState state, float outerWidth, float outerHeight) {

@@ -16,7 +16,9 @@ int main(int argc, char* argv[]) {
     quilto::QtPlatform platform;
     quilto::GameState g(platform);
     const QString appDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    g.SettingsPath = quilto::SettingsFilePath(appDir);
+    const quilto::SettingsFiles settings = quilto::SettingsFilesFor(appDir);
+    g.SettingsReadPath = settings.read;
+    g.SettingsPath = settings.save;
     quilto::Form1 form(g, appDir.toStdString(), [&platform](quilto::PictureId id) -> const quilto::DecodedPicture& {
         return platform.Picture(id);
     });
