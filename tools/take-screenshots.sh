@@ -42,10 +42,8 @@ sleep 0.5
 press "$main" F3
 chooser=$(wait_window "$game_pid" '^(Abrir|Open)')
 type_text "$chooser" "$work/quilto/Imagenes/Paisaje.png"
-for attempt in 1 2 3; do
-  press "$chooser" Return
-  wait_window_gone "$game_pid" "$chooser" 3 2>/dev/null && break
-done
+press "$chooser" Return
+wait_window_gone "$game_pid" "$chooser"
 config=$(wait_window "$game_pid" '^Configuración$')
 sleep 0.5
 import -frame -window "$config" "$out/configuracion.png"

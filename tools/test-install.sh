@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs Quilto from a build folder into a temporary prefix, checks that
 # every file lies where a desktop looks for it, and plays the start of a game
-# with the installed program on a virtual X display, its folder read-only:
-# the about box closes on a key, F3 opens the file dialog, a sample picture is
-# chosen, the configuration is accepted, and the new puzzle saves the
-# settings in the user's configuration folder.
+# with the installed program on a virtual X display, its folder read-only
+# with a settings file of 6 x 4 pieces in it: the about box closes on a key,
+# F3 opens the file dialog, a sample picture is chosen, the configuration
+# (read from the file beside the program) is accepted, and the new puzzle
+# saves those settings in the user's configuration folder.
 #
 #   tools/test-install.sh BUILD_FOLDER
 #
@@ -40,7 +41,11 @@ done
 [ "$(readlink -f "$prefix/bin/quilto")" = "$(readlink -f "$app/quilto")" ] || fail "bin/quilto does not lead to the program"
 [ "$(ls "$app/Imagenes" | wc -l)" -ge 4 ] || fail "fewer than four sample pictures"
 
-echo "-- start the installed program with a read-only folder"
+echo "-- start the installed program with a read-only folder and settings beside it"
+printf 'Columnas (1-50):\r\n 6 \r\nFilas (1-50):\r\n 4 \r\nTipo de ajuste de imagen (1-4):\r\n 3 \r\n'\
+'Piezas irregulares (T/F):\r\n 0 \r\nDesplazar piezas (T/F):\r\n 0 \r\nPiezas m\363viles (T/F):\r\n 0 \r\n' \
+  >"$app/Quilto.ini"
+cp "$app/Quilto.ini" "$work/beside.ini"
 chmod -R a-w "$app"
 home=$work/home runtime=$work/runtime
 mkdir -p "$home" "$runtime"
@@ -65,16 +70,14 @@ echo "-- F3, a sample picture, accept the configuration"
 press "$main" F3
 chooser=$(wait_window "$game_pid" '^(Abrir|Open)') || fail "F3 opened no file dialog"
 type_text "$chooser" "$app/Imagenes/Colcha.png"
-for attempt in 1 2 3; do  # the first Return may only take the completer's choice
-  press "$chooser" Return
-  wait_window_gone "$game_pid" "$chooser" 3 2>/dev/null && break
-done
+press "$chooser" Return
+wait_window_gone "$game_pid" "$chooser" || fail "the file dialog stayed open"
 config=$(wait_window "$game_pid" '^Configuración$') || fail "the first picture did not open the configuration"
 press "$config" Return  # "Aceptar" has the focus
 settings=$home/.config/Quilto/Quilto.ini
-for i in $(seq 150); do [ -s "$settings" ] && break; sleep 0.2; done
-[ -s "$settings" ] || fail "the new puzzle saved no settings in the user's folder (log: $(cat "$work/quilto.log"))"
-[ -e "$app/Quilto.ini" ] && fail "settings were written into the read-only program folder"
-[ "$(sed -n 2p "$settings" | tr -d '\r')" = " 5 " ] || fail "unexpected settings file: $(cat -A "$settings")"
+wait_until "$x_wait" "the settings saved in the user's folder" test -s "$settings" ||
+  fail "the new puzzle saved no settings in the user's folder (log: $(cat "$work/quilto.log"))"
+cmp -s "$app/Quilto.ini" "$work/beside.ini" || fail "the settings file beside the program changed"
+cmp "$settings" "$work/beside.ini" || fail "the settings beside the program were not the ones read: $(cat -A "$settings")"
 kill -0 "$game_pid" || fail "the program ended"
 echo "installed program: started, and saved its settings in $settings"
