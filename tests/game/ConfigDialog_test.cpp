@@ -20,23 +20,21 @@ struct ConfigDialogTest : ::testing::Test {
         g.settings = s;
         dlg.Form_Activate();
     }
-    auto Shown() const {
-        return std::tuple(dlg.Label1(), dlg.Label3(), dlg.HScroll1(0), dlg.HScroll1(1), dlg.Check3());
-    }
+    auto Shown() const { return FIELDS(dlg.Label1(), dlg.Label3(), dlg.HScroll1(0), dlg.HScroll1(1), dlg.Check3()); }
 };
 
 TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForce) {
     Open({1, 1, 2, false, false, false});  // the first opening fills the labels even for 1 x 1
-    EXPECT_EQ(Shown(), std::tuple("1x1", "1", 1, 1, true));
+    EXPECT_RECORD(Shown(), std::tuple("1x1", "1", 1, 1, true));
     Open({0, -3, 2, false, false, false});  // sizes of a hand-edited file show as the nearest valid
-    EXPECT_EQ(Shown(), std::tuple("1x1", "1", 1, 1, true));
+    EXPECT_RECORD(Shown(), std::tuple("1x1", "1", 1, 1, true));
     Open({70, 80, 2, false, false, false});
-    EXPECT_EQ(Shown(), std::tuple("65x65", "4225", 65, 65, true));
+    EXPECT_RECORD(Shown(), std::tuple("65x65", "4225", 65, 65, true));
     Open({6, 4, 2, false, false, false});
-    EXPECT_EQ(Shown(), std::tuple("6x4", "24", 6, 4, false));
+    EXPECT_RECORD(Shown(), std::tuple("6x4", "24", 6, 4, false));
     Open({7, 4, 3, false, false, false});
     dlg.SetCheck3(true);  // "Idénticos." brings both bars to the smaller
-    EXPECT_EQ(Shown(), std::tuple("4x4", "16", 4, 4, true));
+    EXPECT_RECORD(Shown(), std::tuple("4x4", "16", 4, 4, true));
     // Bars linked at 8 x 8 = 64 units: 64 / 1.3, 1.8 or 2.4 by the columns in force, not by the bar.
     const std::pair<short, const char*> bands[] = {{2, "0"}, {3, "49"}, {4, "49"}, {5, "35"}, {7, "35"}, {8, "26"}};
     for (auto [columns, count] : bands) {
@@ -74,10 +72,10 @@ TEST_F(ConfigDialogTest, AceptarStoresALegalBoardAndRefusesByTheFirstRuleBroken)
         Open(s);
         g.settings = {};
         const bool legal = message.empty(), accepted = dlg.Command1_Click();
-        EXPECT_EQ(std::tuple(accepted, g.settings, g.fSkipConfirm, fake.MessageTexts()),
-                  std::tuple(legal, legal ? s : Settings{}, legal, legal ? Texts{} : Texts{message}));
-        for (const auto& m : fake.messages)
-            EXPECT_EQ(std::tuple(m.icon, m.buttons), std::tuple(MsgIcon::Exclamation, MsgButtons::Ok));
+        EXPECT_FIELDS((accepted, g.settings, g.fSkipConfirm, fake.MessageTexts()),
+                      (legal, legal ? s : Settings{}, legal, legal ? Texts{} : Texts{message}))
+            << testing::PrintToString(s);
+        for (const auto& m : fake.messages) EXPECT_FIELDS((m.icon, m.buttons), (MsgIcon::Exclamation, MsgButtons::Ok));
     }
 }
 
@@ -88,18 +86,17 @@ TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {
     dlg.SetOption1(0);
     dlg.SetCheck4(true);
     fake.answers = {MsgResult::Cancel};
-    EXPECT_EQ(std::tuple(dlg.Command1_Click(), g.settings, g.fSkipConfirm), std::tuple(true, Settings{}, false));
+    EXPECT_FIELDS((dlg.Command1_Click(), g.settings, g.fSkipConfirm), (true, Settings{}, false));
     EXPECT_EQ(fake.messages.at(0).text, "Para hacer efectivos los cambios tienes que empezar otro puzzle. Continuar?");
     EXPECT_EQ(fake.messages[0].buttons, MsgButtons::OkCancel);
     Open({});
     dlg.SetCheck4(true);  // the slippery option alone takes effect at once
-    EXPECT_EQ(std::tuple(dlg.Command1_Click(), fake.messages.size(), g.settings.fSlippery, g.fSkipConfirm),
-              std::tuple(true, 1u, true, false));
+    EXPECT_FIELDS((dlg.Command1_Click(), fake.messages.size(), g.settings.fSlippery, g.fSkipConfirm),
+                  (true, 1u, true, false));
     g.fPlaying = false;  // a finished puzzle: nothing is asked and a new one follows
     Open({});
     dlg.SetHScroll1(0, 8);
-    EXPECT_EQ(std::tuple(dlg.Command1_Click(), fake.messages.size(), g.fSkipConfirm, g.settings.Columns),
-              std::tuple(true, 1u, true, 8));
+    EXPECT_FIELDS((dlg.Command1_Click(), fake.messages.size(), g.fSkipConfirm, g.settings.Columns), (true, 1u, true, 8));
 }
 
 }  // namespace

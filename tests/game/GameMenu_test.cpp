@@ -17,18 +17,18 @@ struct GameMenuTest : ::testing::Test, test::WindowFixture {
 TEST_F(GameMenuTest, APictureIsAskedForFirstAndABadOneChangesNothing) {
     fake.chosenFiles = {"/pics/a.png", "/pics/notes.txt"};
     MnuNew_Click(g);  // no picture yet: one is asked for, and the first one's dialog is cancelled
-    EXPECT_EQ(std::tuple(fake.MessageTexts(), fake.messages[0].icon, dialogs, g.fPictureLoaded, g.fPlaying),
-              std::tuple(Texts{"Primero debes cargar una imagen"}, MsgIcon::Exclamation, 1, true, false));
+    EXPECT_FIELDS((fake.MessageTexts(), fake.messages[0].icon, dialogs, g.fPictureLoaded, g.fPlaying),
+                  (Texts{"Primero debes cargar una imagen"}, MsgIcon::Exclamation, 1, true, false));
     MnuNew_Click(g);  // now without a question
     ASSERT_TRUE(g.fPlaying);
     MnuLoad_Click(g);  // a new puzzle would have asked first
-    EXPECT_EQ(std::tuple(fake.MessageTexts().back(), g.PicClip1.id(), g.PicClip1.width(), g.fPlaying, dialogs,
-                         fake.released.size()),
-              std::tuple("Archivo no válido.", 1, 800, true, 1, 0u));
+    EXPECT_FIELDS((fake.MessageTexts().back(), g.PicClip1.id(), g.PicClip1.width(), g.fPlaying, dialogs,
+                   fake.released.size()),
+                  ("Archivo no válido.", 1, 800, true, 1, 0u));
     // An accepted configuration that needs a new puzzle makes it unasked.
     dialog = [this] { g.settings = {6, 4, 1, false, false, false}, g.fSkipConfirm = true; };
     MnuConf_Click(g);
-    EXPECT_EQ(std::tuple(g.PieceCount, fake.messages.size(), g.fSkipConfirm), std::tuple(24, 2u, false));
+    EXPECT_FIELDS((g.PieceCount, fake.messages.size(), g.fSkipConfirm), (24, 2u, false));
 }
 
 // The dialog pauses the bar; kept on, it goes on from where it stood, switched on, from nothing.
@@ -38,8 +38,7 @@ TEST_F(GameMenuTest, TheSlipperyBarResumesWhereItStoodOrStartsEmptyWhenSwitchedO
         g.settings.fSlippery = g.win.Label4.Visible = wasOn;
         dialog = [&] { g.settings.fSlippery = true; };
         MnuConf_Click(g);
-        EXPECT_EQ(std::tuple(Timer1Runs(g), g.win.Label4.Visible, g.win.Label4.box.Width),
-                  std::tuple(true, true, wasOn ? 900 : 0));
+        EXPECT_FIELDS((Timer1Runs(g), g.win.Label4.Visible, g.win.Label4.box.Width), (true, true, wasOn ? 900 : 0));
     }
 }
 
@@ -50,9 +49,9 @@ TEST_F(GameMenuTest, APictureIsReleasedOnceNeitherTheNextPuzzleNorTheBoardNeedsI
     MnuLoad_Click(g);
     fake.answers = {MsgResult::Cancel};
     MnuLoad_Click(g);  // the puzzle of b is declined: the board still shows a
-    EXPECT_EQ(std::tuple(g.BoardPicture.id(), g.PicClip1.id(), fake.released), std::tuple(1, 2, std::vector<int>{}));
+    EXPECT_FIELDS((g.BoardPicture.id(), g.PicClip1.id(), fake.released), (1, 2, std::vector<int>{}));
     MnuLoad_Click(g);
-    EXPECT_EQ(std::tuple(g.BoardPicture.id(), g.PicClip1.id(), fake.released), std::tuple(3, 3, std::vector{2, 1}));
+    EXPECT_FIELDS((g.BoardPicture.id(), g.PicClip1.id(), fake.released), (3, 3, std::vector{2, 1}));
 }
 
 }  // namespace

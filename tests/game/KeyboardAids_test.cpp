@@ -47,24 +47,21 @@ TEST_F(KeyboardAidsTest, HeldF7MarksTheMisplacedOnceAndHeldF8PeeksOnceBothPausin
     for (const auto& [a, b] : {std::pair{1, 5}, {2, 12}, {12, 7}}) SwapPieces(g, a, b);
     g.fPlaying = false;
     for (const int key : {kKeyF5, kKeyF6, kKeyF7, kKeyF8}) Press(key, 2), Form_KeyUp(g, key);
-    EXPECT_EQ(
-        std::tuple(g.fBorders, g.win.Shape1.Visible, g.win.Shape2.size(), g.win.Image2.Visible, fake.sounds.size()),
-        std::tuple(true, false, 1u, false, 0u));
+    EXPECT_FIELDS((g.fBorders, g.win.Shape1.Visible, g.win.Shape2.size(), g.win.Image2.Visible, fake.sounds.size()),
+                  (true, false, 1u, false, 0u));
     g.fPlaying = true;
     Press(kKeyF7, 4);  // the key repeats while held
     std::vector<Box> marks, misplaced;
     for (std::size_t m = 1; m < g.win.Shape2.size(); ++m)
         if (g.win.Shape2[m].Visible && g.win.Shape2[m].Z > g.win.Piece(1).Z) marks.push_back(g.win.Shape2[m].box);
     for (int p : {1, 2, 5, 7, 12}) misplaced.push_back(g.win.Piece(p).box);
-    EXPECT_EQ(std::tuple(marks, Timer1Runs(g), fake.sounds),
-              std::tuple(misplaced, false, std::vector{g.AppFile(Sound::Cambia)}));
+    EXPECT_FIELDS((marks, Timer1Runs(g), fake.sounds), (misplaced, false, std::vector{g.AppFile(Sound::Cambia)}));
     Form_KeyUp(g, kKeyF7);
-    EXPECT_EQ(std::tuple(g.win.Shape2.size(), Timer1Runs(g)), std::tuple(1u, true));
+    EXPECT_FIELDS((g.win.Shape2.size(), Timer1Runs(g)), (1u, true));
     Press(kKeyF8, 3);
-    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, Timer1Runs(g), fake.sounds.size()),
-              std::tuple(true, true, false, 2u));
+    EXPECT_FIELDS((g.win.Image2.Visible, g.fPeeking, Timer1Runs(g), fake.sounds.size()), (true, true, false, 2u));
     Form_KeyUp(g, kKeyF8);
-    EXPECT_EQ(std::tuple(g.win.Image2.Visible, g.fPeeking, Timer1Runs(g)), std::tuple(false, false, true));
+    EXPECT_FIELDS((g.win.Image2.Visible, g.fPeeking, Timer1Runs(g)), (false, false, true));
 }
 
 // Both aids held at once: the slippery pieces stand still until the last
@@ -100,13 +97,13 @@ TEST_F(KeyboardAidsTest, TheSlipperyPiecesStandStillUntilTheLastAidIsLetGo) {
 TEST_F(KeyboardAidsTest, F6OnTwoMisplacedPiecesFramesEitherAndDotsTheOthersHome) {
     g.win.Piece(2).box.Width = 300;  // of another size, so that a dot centred on the wrong piece shows
     SwapPieces(g, 1, 2);
-    const auto mid = [](const Box& x) { return std::pair(x.Left * 2 + x.Width, x.Top * 2 + x.Height); };
+    const auto middle = [](const Box& x) { return FIELDS(x.Left * 2 + x.Width, x.Top * 2 + x.Height); };
     std::set<int> framed;
     for (int i = 0; i < 40; ++i) {  // every repeat draws again
         Press(kKeyF6);
         const int one = *framed.insert(g.win.Shape1.box == g.win.Piece(1).box ? 1 : 2).first;
-        ASSERT_EQ(std::tuple(g.win.Shape1.Visible, g.win.Shape1.box, g.win.Shape3.Visible, mid(g.win.Shape3.box)),
-                  std::tuple(true, g.win.Piece(one).box, true, mid(g.win.Piece(3 - one).box)));
+        ASSERT_FIELDS((g.win.Shape1.Visible, g.win.Shape1.box, g.win.Shape3.Visible, middle(g.win.Shape3.box)),
+                      (true, g.win.Piece(one).box, true, middle(g.win.Piece(3 - one).box)));
     }
     EXPECT_EQ(framed.size(), 2u) << "the hint keeps to one of the two";
 }
@@ -118,15 +115,15 @@ TEST(KeyboardAidsNewPuzzleTest, ANewPuzzleTakesTheTemplatesBorderKeepsTheFlagAnd
     w.Start({4, 3, 1, false, false, false});
     Form_KeyDown(g, kKeyF5);
     Form_KeyDown(g, kKeyF7);
-    EXPECT_EQ(std::tuple(g.fBorders, Borders(g)), std::tuple(false, std::vector<bool>(12, false)));
+    EXPECT_FIELDS((g.fBorders, Borders(g)), (false, std::vector<bool>(12, false)));
     w.Start({3, 2, 1, false, false, false});
-    EXPECT_EQ(std::tuple(g.fBorders, Borders(g), g.win.Shape2.size(), g.fKeyMoving),
-              std::tuple(false, std::vector<bool>(6, true), 1u, false));
+    EXPECT_FIELDS((g.fBorders, Borders(g), g.win.Shape2.size(), g.fKeyMoving),
+                  (false, std::vector<bool>(6, true), 1u, false));
     Form_KeyDown(g, kKeyF7);  // still held: the new board is marked, once
     Form_KeyDown(g, kKeyF7);
     EXPECT_EQ(g.win.Shape2.size(), 1 + MisplacedPositions(g).size());
     Form_KeyDown(g, kKeyF5);
-    EXPECT_EQ(std::tuple(g.fBorders, Borders(g)), std::tuple(true, std::vector<bool>(6, true)));
+    EXPECT_FIELDS((g.fBorders, Borders(g)), (true, std::vector<bool>(6, true)));
 }
 
 }  // namespace

@@ -25,8 +25,9 @@ std::vector<std::array<int, 4>> UnitRects(const GameState& g) {
 }
 
 // Tall blocks, strips, squares, dominoes, singles: the order they are laid in.
-int Rank(int w, int h) {
-    return w * h == 6 ? 0 : w * h == 3 ? 1 : w * h == 4 ? 2 : w * h == 2 ? 3 : 4;
+enum Rank { kTall, kStrip, kSquare, kDomino, kSingle };
+Rank RankOf(int w, int h) {
+    return w * h == 6 ? kTall : w * h == 3 ? kStrip : w * h == 4 ? kSquare : w * h == 2 ? kDomino : kSingle;
 }
 
 TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
@@ -47,7 +48,7 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
                 ASSERT_GE(std::min(c, r), 1) << "piece " << piece;
                 ASSERT_LE(std::max(c + w - 1, r + h - 1), n) << "piece " << piece;
                 // Singles go column by column; a domino lies flat only where it cannot stand.
-                const int key = Rank(w, h) * 10000 + (w * h == 1) * (c * 100 + r);
+                const int key = RankOf(w, h) * 10000 + (w * h == 1) * (c * 100 + r);
                 ASSERT_LE(std::exchange(last, key), key) << "piece " << piece << " is laid out of order";
                 if (w == 2 && h == 1 && r < n) {
                     ASSERT_NE(at(c, r + 1), 0) << "piece " << piece << " lies flat needlessly";
@@ -59,7 +60,7 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
             for (int o : owner) ASSERT_NE(o, 0);
             ASSERT_EQ(f.g.EmptySlot, at(n, n));
         }
-    EXPECT_EQ(std::tuple(bigOnCorner, singleOnCorner), std::tuple(true, true));
+    EXPECT_FIELDS((bigOnCorner, singleOnCorner), (true, true));
 }
 
 TEST(LayoutTest, OneStateThroughBoardsOfEverySize) {
@@ -73,10 +74,11 @@ TEST(LayoutTest, OneStateThroughBoardsOfEverySize) {
     for (const auto& row : table) {
         f.g.settings.Rows = static_cast<std::int16_t>(row[0]);
         BuildMixedLayout(f.g);
-        std::vector<int> got{row[0], 0, 0, 0, 0, 0, f.g.PieceCount};
-        for (const auto& u : UnitRects(f.g)) ++got[static_cast<std::size_t>(Rank(u[2], u[3]) + 1)];
-        got.erase(got.begin() + 5);  // the singles are whatever is left
-        EXPECT_EQ(got, std::vector<int>(row, row + 6));
+        int laid[kSingle + 1] = {};  // the singles are whatever is left
+        for (const auto& u : UnitRects(f.g)) ++laid[RankOf(u[2], u[3])];
+        EXPECT_FIELDS((laid[kTall], laid[kStrip], laid[kSquare], laid[kDomino], f.g.PieceCount),
+                      (row[1], row[2], row[3], row[4], row[5]))
+            << "N = " << row[0];
     }
     // The last board, N = 7, in the restored frame: units come off until they round to whole pixels.
     EXPECT_EQ(f.g.win.Label1.box, (Box{120, 120, 6000, 4500}));

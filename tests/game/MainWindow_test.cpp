@@ -16,8 +16,9 @@ TEST(MainWindow, StartUpReadsTheSettingsBesideTheProgramOrFromTheirOwnPath) {
     ASSERT_TRUE(SaveSettings(platform, {4, 3, 1, false, false, true}, config.File("Quilto.ini")));
     InitElements(g.win);
     Form_Load(g, app.Path().string());
-    EXPECT_EQ(std::tuple(g.AppDir, g.settings), std::tuple(app.AsAppDir(), Settings{8, 9, 2, false, true, false}));
-    g.SettingsPath = config.File("Quilto.ini");  // where the program's folder is not writable
+    EXPECT_FIELDS((g.AppDir, g.settings), (app.AsAppDir(), Settings{8, 9, 2, false, true, false}));
+    g.SettingsPath = config.File("saved.ini");  // where the program's folder is not writable
+    g.SettingsReadPath = config.File("Quilto.ini");
     Form_Load(g, app.Path().string());
     EXPECT_EQ(g.settings, (Settings{4, 3, 1, false, false, true}));
 }
@@ -28,7 +29,7 @@ TEST(MainWindow, StartUpSeedsTheRandomSourceFromTheClock) {
         w.Start({6, 5, 1, false, false, false});
         return w.g.PieceAt;
     };
-    EXPECT_EQ(firstBoard(7), firstBoard(7));
+    EXPECT_FIELDS((firstBoard(7)), (firstBoard(7)));
     EXPECT_NE(firstBoard(7), firstBoard(8)) << "two runs deal the same first puzzle";
 }
 
@@ -38,21 +39,21 @@ TEST(MainWindow, BoardFrameIsLaidOutOnceFromTheMaximizedOuterSizeRoundedHalfToEv
     InitElements(g.win);
     Form_Load(g, "/nowhere");
     // A normal window is put back to maximized; nothing is laid out yet.
-    EXPECT_EQ(std::tuple(Form_Resize(g, WindowState::Normal, 9000, 7000), Form_Resize(g, WindowState::Minimized, 0, 0),
-                         g.fLayoutPending),
-              std::tuple(true, false, true));
+    EXPECT_FIELDS((Form_Resize(g, WindowState::Normal, 9000, 7000), Form_Resize(g, WindowState::Minimized, 0, 0),
+                   g.fLayoutPending),
+                  (true, false, true));
     // A 2560-pixel screen is 38400 units, more than 16 bits hold.
     EXPECT_FALSE(Form_Resize(g, WindowState::Maximized, 38400.5f, 21600.5f));
     const Box frame{120, 120, 37920.5f, 20720.5f};
-    EXPECT_EQ(std::tuple(g.win.Label1.box, g.win.Image2.box, g.win.Image1[0].box.Left, g.win.Image1[0].box.Top),
-              std::tuple(frame, frame, 120, 120));
+    EXPECT_FIELDS((g.win.Label1.box, g.win.Image2.box, g.win.Image1[0].box.Left, g.win.Image1[0].box.Top),
+                  (frame, frame, 120, 120));
     Form_Resize(g, WindowState::Maximized, 12000, 9000);  // later sizes change nothing
     EXPECT_EQ(g.win.Label1.box, frame);
     // Halves go to the even neighbour, fractions to the nearest: not truncated, not halves up.
     for (const auto& [size, rounded] : {std::pair{9000.5f, 9000}, {9001.5f, 9002}, {9000.7f, 9001}, {9001.3f, 9001}}) {
         g.fLayoutPending = true;
         Form_Resize(g, WindowState::Maximized, size + 480, size + 880);
-        EXPECT_EQ(std::tuple(g.BoardWidth, g.BoardHeight), std::tuple(rounded, rounded)) << size;
+        EXPECT_FIELDS((g.BoardWidth, g.BoardHeight), (rounded, rounded)) << size;
     }
 }
 

@@ -8,6 +8,12 @@
 #include "support/BoardFixture.h"
 
 namespace quilto {
+
+void PrintTo(const PointerTarget& t, std::ostream* os) {
+    using K = PointerTarget::Kind;
+    *os << (t.kind == K::Piece ? "piece " : t.kind == K::Other ? "another element " : "nothing ") << t.index;
+}
+
 namespace {
 
 using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
@@ -27,26 +33,22 @@ struct PointerPlayTest : ::testing::Test, test::BoardFixture {
     // The pointer at (x, y) on the window, reported to the element pressed at `from`.
     void MoveTo(int from, float x, float y) { Image1_MouseMove(g, from, x - BoxOf(from).Left, y - BoxOf(from).Top); }
     void MoveOver(int from, int p) { MoveTo(from, BoxOf(p).Left + 300, BoxOf(p).Top + 300); }
-    auto Drag() const {
-        return std::tuple(g.fDragging, g.DragSlot, g.DropSlot, g.win.Shape1.Visible, g.win.Shape5.Visible);
-    }
+    auto Drag() const { return FIELDS(g.fDragging, g.DragSlot, g.DropSlot, g.win.Shape1.Visible, g.win.Shape5.Visible); }
 };
 
 TEST_F(PointerPlayTest, EachTrialUndoesTheLastAndTheReleaseKeepsIt) {
     Press(1);
-    EXPECT_EQ(std::tuple(Drag(), g.win.Shape1.box, g.win.Piece(1).Pointer),
-              std::tuple(std::tuple(true, 1, 0, true, false), BoxOf(1), Cursor::DragOverPiece));
+    EXPECT_FIELDS((Drag(), g.win.Shape1.box, g.win.Piece(1).Pointer),
+                  (std::tuple(true, 1, 0, true, false), BoxOf(1), Cursor::DragOverPiece));
     for (int p : {2, 6, 7}) MoveOver(1, p);
     const Board swapped{0, 7, 2, 3, 4, 5, 6, 1, 8, 9, 10, 12, 11};
-    EXPECT_EQ(std::tuple(g.PieceAt, g.win.Shape5.box, g.win.Piece(1).Picture, g.win.Piece(7).Picture),
-              std::tuple(swapped, BoxOf(7), PictureOf(7), PictureOf(1)));
+    EXPECT_FIELDS((g.PieceAt, g.win.Shape5.box, g.win.Piece(1).Picture, g.win.Piece(7).Picture),
+                  (swapped, BoxOf(7), PictureOf(7), PictureOf(1)));
     MoveTo(1, -4880, 400);  // off the board: the trial stays
     MoveTo(1, 1320, 400);   // on the edge between positions 2 and 3: in neither
-    EXPECT_EQ(std::tuple(g.PieceAt, g.DropSlot, g.win.Piece(1).Pointer),
-              std::tuple(swapped, 7, Cursor::DragOverNothing));
+    EXPECT_FIELDS((g.PieceAt, g.DropSlot, g.win.Piece(1).Pointer), (swapped, 7, Cursor::DragOverNothing));
     Image1_MouseUp(g, 1);
-    EXPECT_EQ(std::tuple(g.PieceAt, Drag(), g.win.Piece(1).Pointer, fake.sounds),
-              std::tuple(swapped, std::tuple(false, 0, 7, false, false), Cursor::Default,
+    EXPECT_FIELDS((g.PieceAt, Drag(), g.win.Piece(1).Pointer, fake.sounds), (swapped, std::tuple(false, 0, 7, false, false), Cursor::Default,
                          std::vector{g.AppFile(Sound::Marca)}));
     Press(5);  // back over its start, nothing is exchanged
     MoveOver(5, 8);
@@ -58,15 +60,15 @@ TEST_F(PointerPlayTest, EachTrialUndoesTheLastAndTheReleaseKeepsIt) {
 TEST_F(PointerPlayTest, AnotherButtonCancelsTheTrialAndTheDropFrameWaitsForARelease) {
     Press(2);
     Press(2, kRightButton);  // before any trial: nothing to undo
-    EXPECT_EQ(std::tuple(g.fDragging, g.PieceAt), std::tuple(false, kStart));
+    EXPECT_FIELDS((g.fDragging, g.PieceAt), (false, kStart));
     Press(2);
     MoveOver(2, 4);
     Press(2, kMiddleButton);
-    EXPECT_EQ(std::tuple(Drag(), g.win.Piece(2).Pointer, g.PieceAt),
-              std::tuple(std::tuple(false, 0, 4, false, true), Cursor::Default, kStart));
+    EXPECT_FIELDS((Drag(), g.win.Piece(2).Pointer, g.PieceAt),
+                  (std::tuple(false, 0, 4, false, true), Cursor::Default, kStart));
     MoveOver(2, 9);  // no drag any more
     Image1_MouseUp(g, 2);
-    EXPECT_EQ(std::tuple(g.PieceAt, g.win.Shape5.Visible, fake.MessageTexts()), std::tuple(kStart, false, Texts{}));
+    EXPECT_FIELDS((g.PieceAt, g.win.Shape5.Visible, fake.MessageTexts()), (kStart, false, Texts{}));
     SwapPieces(g, 11, 12);  // solved: a cancelled trial finds it so
     Press(3);
     MoveOver(3, 4);
@@ -109,8 +111,27 @@ TEST(SlotAtPointTest, FirstElementInIndexOrderThatStrictlyContainsThePoint) {
     f.MakeRegularBoard(2, 1, 600);                             // (120, 720) and (720, 1320)
     f.g.win.Image1.emplace_back().box = {600, 120, 300, 900};  // found only where neither is
     // The first in index order; the left and top edges are outside.
-    EXPECT_EQ(std::tuple(SlotAtPoint(f.g, 700, 400), SlotAtPoint(f.g, 720, 400), SlotAtPoint(f.g, 400, 120)),
-              std::tuple(1, 3, 0));
+    EXPECT_FIELDS((SlotAtPoint(f.g, 700, 400), SlotAtPoint(f.g, 720, 400), SlotAtPoint(f.g, 400, 120)), (1, 3, 0));
+}
+
+// Where elements of equal rank overlap, the pointer goes to the one the
+// canvas paints last, in front: a piece over the caption, and of two
+// pieces the later one; a higher rank wins whatever the order.
+TEST(PointerTargetTest, OfElementsOfEqualRankTheOnePaintedInFrontTakesThePointer) {
+    test::BoardFixture f;
+    f.InitWindow();
+    f.MakeRegularBoard(2, 1, 600);  // (120, 720) and (720, 1320)
+    Window& w = f.g.win;
+    w.Label3.box = w.Piece(2).box = {300, 120, 600, 600};
+    w.Label3.Visible = w.Piece(1).Visible = w.Piece(2).Visible = true;
+    w.Label3.Z = w.Piece(1).Z = w.Piece(2).Z = w.Image1[0].Z;  // where new pieces lie
+    const auto at = [&](float x) { return TargetAt(f.g, x, 400); };
+    using K = PointerTarget::Kind;
+    EXPECT_FIELDS((at(200), at(500), at(800)), (PointerTarget{K::Piece, 1}, PointerTarget{K::Piece, 2},
+                                                 PointerTarget{K::Piece, 2}));
+    w.Piece(2).Visible = false;
+    w.Label3.Z = w.Image1[0].Z + 1;
+    EXPECT_FIELDS((at(200), at(500)), (PointerTarget{K::Piece, 1}, PointerTarget{K::Other, 0}));
 }
 
 }  // namespace

@@ -29,13 +29,12 @@ TEST(ShuffleTest, EveryKindDealsAPermutationReplaysBackHomeAndSlidesOnlyIntoTheE
         int e = k.slide && !k.irregular ? g.PieceCount : g.EmptySlot;
         ExchangeLog log;
         Shuffle(g, &log);
-        EXPECT_EQ(std::tuple(log.size(), test::SortedPieces(g)),
-                  std::tuple(std::size_t(k.steps), test::Identity(g.PieceCount)));
+        EXPECT_FIELDS((log.size(), test::SortedPieces(g)), (std::size_t(k.steps), test::Identity(g.PieceCount)));
         std::set<int> visited{e};
         for (const auto& [p, from] : log) {
             if (!k.slide) break;
             TestAdjacent(g, p, e);
-            ASSERT_EQ(std::tuple(from, g.fAdjacent), std::tuple(std::int16_t(e), true)) << p << " -> " << e;
+            ASSERT_FIELDS((from, g.fAdjacent), (std::int16_t(e), true)) << p << " -> " << e;
             visited.insert(e = p);
         }
         EXPECT_EQ(g.EmptySlot, e);
@@ -50,7 +49,7 @@ TEST(ShuffleTest, EveryKindDealsAPermutationReplaysBackHomeAndSlidesOnlyIntoTheE
         for (auto it = log.rbegin(); it != log.rend(); ++it) SwapPieces(g, it->first, it->second);
         std::vector<std::int16_t> home(g.PieceAt.size());
         std::iota(home.begin(), home.end(), 0);
-        EXPECT_EQ(g.PieceAt, home);
+        EXPECT_FIELDS((g.PieceAt), (home));
     }
 }
 

@@ -27,24 +27,29 @@ struct SlidingTest : ::testing::Test, test::BoardFixture {
         g.EmptySlot = 12;
         for (int p : {11, 10, 9, 5, 1}) SwapPieces(g, p, g.EmptySlot), g.EmptySlot = std::int16_t(p);
     }
-    std::tuple<Board, int, Texts> Click(int p) {
+    auto Click(int p) {
         fake.sounds.clear();
         Image1_Click(g, p);
-        return {g.PieceAt, g.EmptySlot, fake.sounds};
+        return FIELDS(g.PieceAt, g.EmptySlot, fake.sounds);
     }
 };
 
 TEST_F(SlidingTest, AClickSlidesTheRunBetweenThePieceAndTheEmptySlotInLine) {
-    ASSERT_EQ(g.PieceAt, (Board{0, 12, 2, 3, 4, 1, 6, 7, 8, 5, 9, 10, 11}));
-    EXPECT_EQ(Click(7), std::tuple(g.PieceAt, 1, Texts{kNoMueve}));  // not in line
-    EXPECT_EQ(Click(4), std::tuple(Board{0, 2, 3, 4, 12, 1, 6, 7, 8, 5, 9, 10, 11}, 4, Texts{kDesplaza}));
-    EXPECT_EQ(Click(5), std::tuple(g.PieceAt, 4, Texts{kNoMueve}));  // the row below begins there
-    EXPECT_EQ(Click(12), std::tuple(Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 10, 12}, 12, Texts{kDesplaza}));
-    EXPECT_EQ(Click(11), std::tuple(Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 12, 10}, 11, Texts{kDesplaza}));
-    EXPECT_EQ(std::tuple(g.win.Piece(11).Picture, g.win.Piece(12).Picture), std::tuple(kEmptyPicture, PictureOf(10)));
-    EXPECT_EQ(Click(11), std::tuple(g.PieceAt, 11, Texts{}));  // the empty slot itself
-    g.settings.fSlide = false;                                 // a free board has no slides
-    EXPECT_EQ(Click(12), std::tuple(g.PieceAt, 11, Texts{}));
+    const Board start{0, 12, 2, 3, 4, 1, 6, 7, 8, 5, 9, 10, 11};
+    ASSERT_FIELDS((g.PieceAt), (start));
+    EXPECT_RECORD(Click(7), std::tuple(start, 1, Texts{kNoMueve}));  // not in line
+    EXPECT_RECORD(Click(4), std::tuple(Board{0, 2, 3, 4, 12, 1, 6, 7, 8, 5, 9, 10, 11}, 4, Texts{kDesplaza}));
+    const Board atFour = g.PieceAt;
+    EXPECT_RECORD(Click(5), std::tuple(atFour, 4, Texts{kNoMueve}));  // the row below begins there
+    EXPECT_RECORD(Click(12), std::tuple(Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 10, 12}, 12, Texts{kDesplaza}));
+    EXPECT_RECORD(Click(11), std::tuple(Board{0, 2, 3, 4, 8, 1, 6, 7, 11, 5, 9, 12, 10}, 11, Texts{kDesplaza}));
+    EXPECT_FIELDS((g.win.Piece(11).Picture, g.win.Piece(12).Picture), (kEmptyPicture, PictureOf(10)));
+    const Board atNine{0, 2, 3, 4, 8, 1, 6, 7, 11, 12, 5, 9, 10};
+    EXPECT_RECORD(Click(9), std::tuple(atNine, 9, Texts{kDesplaza}));
+    EXPECT_RECORD(Click(8), std::tuple(atNine, 9, Texts{kNoMueve}));  // the row above ends there
+    EXPECT_RECORD(Click(9), std::tuple(atNine, 9, Texts{}));          // the empty slot itself
+    g.settings.fSlide = false;                              // a free board has no slides
+    EXPECT_RECORD(Click(10), std::tuple(atNine, 9, Texts{}));
     EXPECT_EQ(fake.MessageTexts(), Texts{});
 }
 
@@ -64,8 +69,8 @@ TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfMoreThanFiveUnitsMoves) {
     g.EmptySlot = 1;
     g.fPlaying = true;
     for (int p : {3, 4, 2}) Image1_Click(g, p);
-    EXPECT_EQ(std::tuple(g.PieceAt, g.EmptySlot, g.win.Piece(2).Picture, f.fake.sounds.size()),
-              std::tuple(Board{0, 2, 1, 3, 4}, 2, kEmptyPicture, 3u));
+    EXPECT_FIELDS((g.PieceAt, g.EmptySlot, g.win.Piece(2).Picture, f.fake.sounds.size()),
+                  (Board{0, 2, 1, 3, 4}, 2, kEmptyPicture, 3u));
     EXPECT_EQ(f.fake.MessageTexts(), Texts{}) << "a refused click runs no completion check";
 }
 
@@ -77,14 +82,13 @@ TEST(CompletionTest, EveryPieceHomeWinsOnceAndABoardWithoutPiecesNever) {
     g.fPlaying = g.settings.fSlippery = g.win.Label4.Visible = true;
     SwapPieces(g, 4, 8);
     CheckCompletion(g);  // one exchange away
-    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{}, true));
+    EXPECT_FIELDS((f.fake.MessageTexts(), g.fPlaying), (Texts{}, true));
     SwapPieces(g, 4, 8);
     const std::int64_t zBefore = g.win.Image2.Z;
     // The game is still on while the message is open, the rest is done.
     f.fake.onMessage = [&](const test::ShownMessage& m) {
-        EXPECT_EQ(std::tuple(m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Image2.Z > zBefore, Timer1Runs(g),
-                             g.win.Label4.Visible, f.fake.sounds),
-                  std::tuple(MsgIcon::Information, true, true, true, false, false, Texts{kAcaba}));
+        EXPECT_FIELDS((m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Image2.Z > zBefore, Timer1Runs(g),
+                             g.win.Label4.Visible, f.fake.sounds), (MsgIcon::Information, true, true, true, false, false, Texts{kAcaba}));
     };
     CheckCompletion(g);
     f.fake.onMessage = nullptr;
@@ -92,7 +96,7 @@ TEST(CompletionTest, EveryPieceHomeWinsOnceAndABoardWithoutPiecesNever) {
     g.PieceCount = 0;    // what a build that failed leaves
     g.fWon = false;
     CheckCompletion(g);
-    EXPECT_EQ(std::tuple(f.fake.MessageTexts(), g.fPlaying), std::tuple(Texts{"Lo has logrado!"}, false));
+    EXPECT_FIELDS((f.fake.MessageTexts(), g.fPlaying), (Texts{"Lo has logrado!"}, false));
 }
 
 }  // namespace

@@ -36,11 +36,10 @@ TEST_F(SlipperyTest, TheBarFillsInTwentyTicksAndAFullOneChecksForTheWinBeforeAny
     EXPECT_FLOAT_EQ(g.win.Label4.box.Width, float(19 * g.win.Label1.box.Width / 19.2));
     for (int bar = 0; bar < 5; ++bar) EXPECT_EQ(TicksToFullBar(), bar == 0 ? 1 : 20);
     // 2 / 4 = 0.5 exchanges goes to the even 0.
-    EXPECT_EQ(std::tuple(g.PieceAt, fake.sounds.size()), std::tuple(Board{0, 2, 1}, 0u));
+    EXPECT_FIELDS((g.PieceAt, fake.sounds.size()), (Board{0, 2, 1}, 0u));
     SwapPieces(g, 1, 2);  // solved in between: the next full bar announces it
     EXPECT_EQ(TicksToFullBar(), 20);
-    EXPECT_EQ(std::tuple(fake.MessageTexts(), Timer1Runs(g), g.fPlaying, g.win.Image2.Visible, g.PieceAt),
-              std::tuple(std::vector<std::string>{"Lo has logrado!"}, false, false, true, Board{0, 1, 2}));
+    EXPECT_FIELDS((fake.MessageTexts(), Timer1Runs(g), g.fPlaying, g.win.Image2.Visible, g.PieceAt), (std::vector<std::string>{"Lo has logrado!"}, false, false, true, Board{0, 1, 2}));
 }
 
 TEST_F(SlipperyTest, TwoMisplacedPiecesOnTheLargestBoardStayMisplacedAndTheMoveEnds) {
@@ -49,8 +48,9 @@ TEST_F(SlipperyTest, TwoMisplacedPiecesOnTheLargestBoardStayMisplacedAndTheMoveE
         ResetPieces();
         SwapPieces(g, a, b);
         for (int move = 0; move < 20; ++move) SlipperyMove(g);
-        EXPECT_EQ(std::tuple(g.PieceAt[std::size_t(a)], g.PieceAt[std::size_t(b)], test::SortedPieces(g)),
-                  std::tuple(b, a, test::Identity(4225)));
+        EXPECT_FIELDS((g.PieceAt[std::size_t(a)], g.PieceAt[std::size_t(b)], test::SortedPieces(g)),
+                      (b, a, test::Identity(4225)))
+            << "swapped " << a << " and " << b;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "platform/QtPlatform.h"
+#include "support/QtPrinters.h"
 
 using namespace quilto;
 
@@ -23,11 +24,10 @@ private slots:
         int landscape = 0, portrait = 0;
         for (const QString& name : pictures.entryList(QDir::Files)) {
             const LoadedPicture loaded = platform.LoadPicture(pictures.filePath(name).toStdString());
-            QCOMPARE(std::tuple(name, loaded.status, std::min(loaded.width, loaded.height) >= 600),
-                     std::tuple(name, LoadStatus::Ok, true));
+            QCOMPARE_FIELDS((loaded.status, std::min(loaded.width, loaded.height) >= 600), (LoadStatus::Ok, true), name);
             (loaded.width > loaded.height ? landscape : portrait) += 1;
         }
-        QCOMPARE(std::tuple(landscape + portrait >= 4, landscape >= 1, portrait >= 1), std::tuple(true, true, true));
+        QCOMPARE_FIELDS((landscape + portrait >= 4, landscape >= 1, portrait >= 1), (true, true, true));
     }
 
     // Every cue is a short PCM RIFF/WAVE file (one format chunk, then the
@@ -39,9 +39,9 @@ private slots:
             const QByteArray file = wav.readAll();
             const auto u32 = [&file](int at) { return qFromLittleEndian<quint32>(file.mid(at, 4).constData()); };
             const double seconds = double(u32(40)) / std::max(u32(28), 1u);
-            QCOMPARE(std::tuple(name, file.left(4) + file.mid(8, 8) + file.mid(20, 2) + file.mid(36, 4),
-                                qsizetype(u32(4)) + 8, qsizetype(u32(40)) + 44, seconds >= 0.03 && seconds <= 1.5),
-                     std::tuple(name, QByteArray("RIFFWAVEfmt \1\0data", 18), file.size(), file.size(), true));
+            QCOMPARE_FIELDS((file.left(4) + file.mid(8, 8) + file.mid(20, 2) + file.mid(36, 4), qsizetype(u32(4)) + 8,
+                             qsizetype(u32(40)) + 44, seconds >= 0.03 && seconds <= 1.5),
+                            (QByteArray("RIFFWAVEfmt \1\0data", 18), file.size(), file.size(), true), name);
         }
     }
 
@@ -63,7 +63,7 @@ private slots:
               "Superior / Izquierda.", "Parte central.", "Inferior / Derecha.", "Piezas de diferentes tamaños.",
               "Desplazar piezas.", "Piezas escurridizas.", "arrastra"})
             if (!html.contains(QString::fromUtf8(topic))) missing << topic;
-        QCOMPARE(std::pair(missing, screenshots.isEmpty()), std::pair(QStringList(), false));
+        QCOMPARE_FIELDS((missing, screenshots.isEmpty()), (QStringList(), false));
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include "platform/QtPlatform.h"
 #include "settings/SettingsFile.h"
+#include "support/QtPrinters.h"
 
 using namespace quilto;
 
@@ -47,10 +48,11 @@ private slots:
             const bool saved = SaveInChild(dir.filePath(file), rlim_t(limit));
             QFile written(path);
             written.open(QIODevice::ReadOnly);  // unread, it shows no bytes
-            QCOMPARE(std::tuple(file, limit, saved, written.readAll(), QFileInfo(dir.filePath("Carpeta")).isDir(),
-                                QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)),
-                     std::tuple(file, limit, saves, QByteArray::fromStdString(SettingsFileBytes(saves ? kNew : kOld)),
-                                true, QStringList({"Carpeta", "Quilto.ini"})));
+            QCOMPARE_FIELDS((saved, written.readAll(), QFileInfo(dir.filePath("Carpeta")).isDir(),
+                             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)),
+                            (saves, QByteArray::fromStdString(SettingsFileBytes(saves ? kNew : kOld)), true,
+                             QStringList({"Carpeta", "Quilto.ini"})),
+                            file, limit);
         }
     }
 };

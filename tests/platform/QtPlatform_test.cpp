@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 #include <array>
+
+#include "support/QtPrinters.h"
 #include <thread>
 
 using namespace quilto;
@@ -72,17 +74,17 @@ private slots:
     // refused; a missing file fails. Releasing forgets the pixels, harmlessly twice.
     void loadsByContentRefusesTheRestAndReleases() {
         const LoadedPicture a = Load("canción.png", kGif), b = Load("sin_extension", kGif);
-        QCOMPARE(std::tuple(a.status, QSize(a.width, a.height), platform_.Picture(a.id).image.size(), b.status,
-                            a.id != b.id),
-                 std::tuple(LoadStatus::Ok, QSize(3, 2), QSize(3, 2), LoadStatus::Ok, true));
+        QCOMPARE_FIELDS((a.status, QSize(a.width, a.height), platform_.Picture(a.id).image.size(), b.status,
+                         a.id != b.id),
+                        (LoadStatus::Ok, QSize(3, 2), QSize(3, 2), LoadStatus::Ok, true));
         platform_.ReleasePicture(a.id);
         platform_.ReleasePicture(a.id);
-        QCOMPARE(std::tuple(platform_.Picture(a.id).image.isNull(), platform_.Picture(b.id).image.size(),
-                            Load("notas.txt", "Esto no es una imagen.\n").status, Load("vacio.png", {}).status,
-                            platform_.LoadPicture(dir_.path().toStdString()).status,
-                            platform_.LoadPicture(dir_.filePath("no-existe.png").toStdString()).status),
-                 std::tuple(true, QSize(3, 2), LoadStatus::NotAPicture, LoadStatus::NotAPicture,
-                            LoadStatus::NotAPicture, LoadStatus::Failed));
+        QCOMPARE_FIELDS((platform_.Picture(a.id).image.isNull(), platform_.Picture(b.id).image.size(),
+                         Load("notas.txt", "Esto no es una imagen.\n").status, Load("vacio.png", {}).status,
+                         platform_.LoadPicture(dir_.path().toStdString()).status,
+                         platform_.LoadPicture(dir_.filePath("no-existe.png").toStdString()).status),
+                        (true, QSize(3, 2), LoadStatus::NotAPicture, LoadStatus::NotAPicture, LoadStatus::NotAPicture,
+                         LoadStatus::Failed));
     }
 
     // A named pipe is refused without being opened: opening it would wait for a
@@ -123,8 +125,8 @@ private slots:
         const int format = size.isEmpty()              ? QImage::Format_Invalid
                            : picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                        : QImage::Format_RGB32;
-        QCOMPARE(std::tuple(loaded.status, QSize(loaded.width, loaded.height), picture.size(), int(picture.format())),
-                 std::tuple(size.isEmpty() ? LoadStatus::NotAPicture : LoadStatus::Ok, size, size, format));
+        QCOMPARE_FIELDS((loaded.status, QSize(loaded.width, loaded.height), picture.size(), int(picture.format())),
+                        (size.isEmpty() ? LoadStatus::NotAPicture : LoadStatus::Ok, size, size, format));
         platform_.ReleasePicture(loaded.id);
         QCOMPARE_LT(PeakKb() - before, 256 * 1024);
     }
@@ -192,8 +194,8 @@ private slots:
     void standardButtonsReadSpanish() {
         const QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
         const auto text = [&box](QDialogButtonBox::StandardButton b) { return box.button(b)->text().remove('&'); };
-        QCOMPARE(std::tuple(text(QDialogButtonBox::Ok), text(QDialogButtonBox::Cancel), text(QDialogButtonBox::Open)),
-                 std::tuple(QString("Aceptar"), QString("Cancelar"), QString("Abrir")));
+        QCOMPARE_FIELDS((text(QDialogButtonBox::Ok), text(QDialogButtonBox::Cancel), text(QDialogButtonBox::Open)),
+                        (QString("Aceptar"), QString("Cancelar"), QString("Abrir")));
     }
 };
 

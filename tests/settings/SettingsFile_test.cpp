@@ -34,8 +34,7 @@ TEST(SettingsFile, WritesTheExactBytesAndReadsThemBack) {
     // Other values, a negative in the sign's place included, survive the trip.
     const Settings other{-3, 65, 9, false, true, true};
     ASSERT_TRUE(SaveSettings(platform, other, path));
-    EXPECT_EQ(std::pair(LoadSettings(path), ReadBytes(path).substr(0, 23)),
-              std::pair(other, std::string("Columnas (1-50):\r\n-3 \r\n")));
+    EXPECT_FIELDS((LoadSettings(path), ReadBytes(path).substr(0, 23)), (other, "Columnas (1-50):\r\n-3 \r\n"));
     // The shorter file replaces it whole. "ó" is the single Windows-1252 byte
     // F3; every line ends in CR LF.
     ASSERT_TRUE(SaveSettings(platform, kDefaults, path));

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,22 @@ struct ShownMessage {
     MsgButtons buttons;
 };
 
+// What the desktop was asked to open, and from which folder.
+struct ShellOpened {
+    std::string target, folder;
+    friend bool operator==(const ShellOpened&, const ShellOpened&) = default;
+    friend void PrintTo(const ShellOpened& o, std::ostream* os) {
+        *os << "{target \"" << o.target << "\", folder \"" << o.folder << "\"}";
+    }
+};
+
 class FakePlatform : public Platform {
 public:
     std::deque<MsgResult> answers;                       // for message boxes, in order; then Ok
     std::function<void(const ShownMessage&)> onMessage;  // called as a box shows, before it answers
     std::vector<ShownMessage> messages;
     std::vector<std::string> sounds;
-    std::vector<std::pair<std::string, std::string>> shellOpens;
+    std::vector<ShellOpened> shellOpens;
     std::deque<std::string> chosenFiles;                  // for the file dialog, in order; then "" (cancel)
     std::function<void()> onChooseFile;                   // called as the file dialog shows
     std::map<std::string, std::pair<int, int>> pictures;  // what the fake can load: path -> size
@@ -43,7 +53,7 @@ public:
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
-    void ShellOpen(const std::string& target, const std::string& dir) override { shellOpens.emplace_back(target, dir); }
+    void ShellOpen(const std::string& target, const std::string& dir) override { shellOpens.push_back({target, dir}); }
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
     LoadedPicture LoadPictureBytes(const std::string& bytes) override;

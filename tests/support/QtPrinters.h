@@ -1,6 +1,8 @@
 #pragma once
 // Failing QCOMPAREs print these values field by field.
 #include <QtTest>
+#include <concepts>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,18 +24,21 @@ char* toString(const T& v) {
 
 }  // namespace quilto
 
+// Qt's own values among FIELDS, as Qt Test prints them.
+template <typename T>
+requires std::same_as<T, QPoint> || std::same_as<T, QSize> || std::same_as<T, QRect> || std::same_as<T, QColor> ||
+         std::same_as<T, QByteArray> || std::same_as<T, QString>
+void PrintTo(const T& v, std::ostream* os) {
+    const std::unique_ptr<char[]> text(QTest::toString(v));
+    *os << (text ? text.get() : "?");
+}
+
 namespace QTest {
 
 template <>
 inline char* toString(const std::vector<std::string>& texts) {
     std::string all;
     for (const std::string& t : texts) all += '"' + t + "\" ";
-    return qstrdup(all.c_str());
-}
-template <>
-inline char* toString(const std::vector<std::pair<std::string, std::string>>& pairs) {
-    std::string all;
-    for (const auto& [a, b] : pairs) all += '(' + a + ", " + b + ") ";
     return qstrdup(all.c_str());
 }
 

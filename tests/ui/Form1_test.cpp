@@ -23,7 +23,7 @@
 using namespace quilto;
 using Texts = std::vector<std::string>;
 using Board = std::vector<std::int16_t>;
-using Opens = std::vector<std::pair<std::string, std::string>>;
+using Opens = std::vector<test::ShellOpened>;
 
 namespace {
 
@@ -125,8 +125,7 @@ private slots:
             menus << menu->text();
             for (QAction* item : menu->menu()->actions()) menus << item->text() + ' ' + item->shortcut().toString();
         }
-        QCOMPARE(std::tuple(game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus),
-                 std::tuple(QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
+        QCOMPARE_FIELDS((game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus), (QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
                             QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
                                          "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda",
                                          "Como Jugar ", "Acerca de... "})));
@@ -135,14 +134,14 @@ private slots:
         const Box frame = game.g.win.Label1.box;
         // Pictures are kept for the board's size in device pixels.
         const qreal ratio = game.form.devicePixelRatioF();
-        QCOMPARE(
-            std::tuple(frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight,
-                       game.form.LargestBoardPixels()),
-            std::tuple(Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
-                       std::int32_t(frame.Width), std::int32_t(frame.Height),
-                       QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
+        QCOMPARE_FIELDS((frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight,
+                         game.form.LargestBoardPixels()),
+                        (Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
+                         std::int32_t(frame.Width), std::int32_t(frame.Height),
+                         QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
         game.form.showNormal();
-        QTRY_COMPARE(std::pair(game.form.isMaximized(), game.g.win.Label1.box), std::pair(true, frame));
+        QTRY_VERIFY(game.form.isMaximized());
+        QCOMPARE(game.g.win.Label1.box, frame);
     }
 
     // Every position shows the cell of the piece PieceAt says it holds.
@@ -158,8 +157,8 @@ private slots:
         // Smooth scaling may shade a flat colour by a step or two.
         const auto rounded = [](QColor c) { return QColor(c.red() / 8 * 8, c.green() / 8 * 8, c.blue() / 8 * 8); };
         for (int p = 1; p <= game.g.PieceCount; ++p)
-            QCOMPARE(std::pair(p, rounded(shot.pixelColor(game.Middle(p) * shot.devicePixelRatio()))),
-                     std::pair(p, rounded(cell(game.g.PieceAt[static_cast<std::size_t>(p)] - 1))));
+            QCOMPARE_FIELDS((rounded(shot.pixelColor(game.Middle(p) * shot.devicePixelRatio()))),
+                            (rounded(cell(game.g.PieceAt[static_cast<std::size_t>(p)] - 1))), p);
 
         // Whatever shows of an element, changed, is repainted where it was and
         // where it is; the far corner of the board is not.
@@ -202,8 +201,7 @@ private slots:
             canvas->Sync();
             (void)QTest::qWaitFor([&] { return !spy.painted.isEmpty(); }, 300);
             const QRegion missed = QRegion(before) + game.Area(*element) - spy.painted;
-            QCOMPARE(std::tuple(kind, missed.boundingRect(), spy.painted.contains(far)),
-                     std::tuple(kind, QRect(), false));
+            QCOMPARE_FIELDS((missed.boundingRect(), spy.painted.contains(far)), (QRect(), false), kind);
         }
     }
 
@@ -231,10 +229,10 @@ private slots:
         closeTheAboutBox();
         game.form.MnuInfo->trigger();  // returns once the box is closed
         game.form.MnuHow->trigger();
-        QCOMPARE(std::tuple(game.platform.pendingEventPasses, game.platform.messages.size(), aboutDuringCommand,
-                            aboutOver, game.platform.shellOpens),
-                 std::tuple(1, std::size_t(0), nullptr, &game.form,
-                            Opens{{"Instrucciones.htm", game.dir.path().toStdString()}}));
+        QCOMPARE_FIELDS((game.platform.pendingEventPasses, game.platform.messages.size(), aboutDuringCommand, aboutOver,
+                         game.platform.shellOpens),
+                        (1, std::size_t(0), nullptr, static_cast<const QWidget*>(&game.form),
+                         Opens{{"Instrucciones.htm", game.dir.path().toStdString()}}));
     }
 
     // A trial that would solve the board, cancelled by the right button, then
@@ -246,25 +244,26 @@ private slots:
         if (g.PieceAt[1] == 1) SwapPieces(g, 1, 2);  // the shuffle may have left it solved
         game.form.Sync();
         BoardCanvas* canvas = game.form.Canvas();
-        std::tuple<std::int16_t, Qt::CursorShape> over;  // the drop slot and the pointer before letting go
+        std::int16_t dropSlot = 0;  // the drop slot and the pointer before letting go
+        Qt::CursorShape pointer = Qt::ArrowCursor;
         const auto drag = [&](bool cancel) {
             QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
             QTest::mouseMove(canvas, game.Middle(2));
-            over = {g.DropSlot, canvas->cursor().shape()};
+            dropSlot = g.DropSlot, pointer = canvas->cursor().shape();
             if (cancel) QTest::mouseClick(canvas, Qt::RightButton, {}, game.Middle(2));
             QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
         };
         drag(true);
-        QCOMPARE(std::tuple(over, g.PieceAt, game.platform.sounds.size(), game.platform.MessageTexts()),
-                 std::tuple(std::tuple(std::int16_t(2), Qt::BitmapCursor), Board{0, 2, 1}, std::size_t(2), Texts{}));
+        QCOMPARE_FIELDS((dropSlot, pointer, g.PieceAt, game.platform.sounds.size(), game.platform.MessageTexts()),
+                        (std::int16_t(2), Qt::BitmapCursor, Board{0, 2, 1}, std::size_t(2), Texts{}));
         drag(false);
         // The finished picture lies over the board: presses reach no piece.
         const std::size_t sounds = game.platform.sounds.size();
         drag(true);
         drag(false);
-        QCOMPARE(std::tuple(g.PieceAt, g.fPlaying, g.win.Image2.Visible, canvas->cursor().shape(),
-                            game.platform.sounds.size(), game.platform.MessageTexts(), g.win.Shape1.Visible),
-                 std::tuple(Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
+        QCOMPARE_FIELDS((g.PieceAt, g.fPlaying, g.win.Image2.Visible, canvas->cursor().shape(),
+                         game.platform.sounds.size(), game.platform.MessageTexts(), g.win.Shape1.Visible),
+                        (Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
     }
 
     // A drag ended by a box opening (the question of "Nuevo", answered
@@ -301,9 +300,10 @@ private slots:
             const QCursor cursor = ToQCursor(c);
             const QImage picture = cursor.pixmap().toImage();
             const QColor bar = picture.pixelColor(24, 10);
-            QCOMPARE(std::tuple(cursor.hotSpot(), picture.size(), qAlpha(picture.pixel(3, 1)) > 0,
-                                qAlpha(picture.pixel(30, 30)), bar.alpha() > 0 && bar.red() > 150 && bar.green() < 60),
-                     std::tuple(QPoint(3, 0), QSize(32, 32), true, 0, c == Cursor::DragOverNothing));
+            const bool redBar = bar.alpha() > 0 && bar.red() > 150 && bar.green() < 60;
+            QCOMPARE_FIELDS((cursor.hotSpot(), picture.size(), qAlpha(picture.pixel(3, 1)) > 0,
+                             qAlpha(picture.pixel(30, 30)), redBar),
+                            (QPoint(3, 0), QSize(32, 32), true, 0, c == Cursor::DragOverNothing), c);
         }
     }
 
@@ -316,8 +316,8 @@ private slots:
         QVERIFY(game.Start({4, 4, 1, false, false, true}));  // slippery: the timer runs
         GameState& g = game.g;
         const auto state = [&] {
-            return std::tuple(g.win.Shape2.size(), g.win.Shape1.Visible, g.win.Image2.Visible, g.fBorders,
-                              game.form.Timer1().isActive());
+            return FIELDS(g.win.Shape2.size(), g.win.Shape1.Visible, g.win.Image2.Visible, g.fBorders,
+                          game.form.Timer1().isActive());
         };
         const std::size_t marks = MisplacedPositions(g).size() + 1;
         const bool borders = g.fBorders;
@@ -326,7 +326,8 @@ private slots:
             QKeyEvent e(i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(game.form.Canvas(), &e);
         }
-        const auto held = std::tuple(state(), game.platform.sounds.size());
+        const auto held = state();
+        const std::size_t heldSounds = game.platform.sounds.size();
         decltype(state()) inside;  // the game while the dialog has the keys
         QTimer::singleShot(0, &game.form, [&] {
             Form2* dialog = game.form.ConfigurationDialog();
@@ -348,12 +349,12 @@ private slots:
         const auto down = state();
         for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F8}) QTest::keyRelease(juego, key);
         juego->close();
-        QCOMPARE(std::tuple(held, inside, closed, down, state()),
-                 std::tuple(std::tuple(std::tuple(marks, false, false, borders, false), std::size_t(1)),
-                            std::tuple(marks, false, false, borders, false),
-                            std::tuple(std::size_t(1), false, false, borders, true),
-                            std::tuple(marks, true, true, !borders, false),
-                            std::tuple(std::size_t(1), true, false, !borders, true)));
+        QCOMPARE_FIELDS((held, heldSounds, inside, closed, down, state()),
+                        (std::tuple(marks, false, false, borders, false), std::size_t(1),
+                         std::tuple(marks, false, false, borders, false),
+                         std::tuple(std::size_t(1), false, false, borders, true),
+                         std::tuple(marks, true, true, !borders, false),
+                         std::tuple(std::size_t(1), true, false, !borders, true)));
     }
 
     // The arrows, Space, Enter and Esc reach the game from the canvas, the

@@ -60,8 +60,8 @@ private slots:
         }));
         QCOMPARE(seen, QStringList({"Command1", "HScroll1_0", "Check3", "Check1", "Check2", "Option1_1", "Check4",
                                     "Command2", "HScroll1_1", "Command1", "7x4 28", "4x4 16", "5x5 25 open"}));
-        QCOMPARE(std::tuple(f.form.windowTitle(), f.g.settings, f.g.fSkipConfirm),
-                 std::tuple(QString("Configuración"), Settings{6, 4, 2, false, false, false}, false));
+        QCOMPARE_FIELDS((f.form.windowTitle(), f.g.settings, f.g.fSkipConfirm),
+                        (QString("Configuración"), Settings{6, 4, 2, false, false, false}, false));
     }
 
     // Enter, either key, acts only through a focused button.
@@ -76,8 +76,8 @@ private slots:
                     f.Get(name)->setFocus();
                     QTest::keyClick(f.Get(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
                 });
-                QCOMPARE(std::tuple(name, key, closed, f.g.fSkipConfirm, f.g.settings),
-                         std::tuple(name, key, closes, accepts, Settings{6, 4, 2, false, false, false}));
+                QCOMPARE_FIELDS((closed, f.g.fSkipConfirm, f.g.settings),
+                                (closes, accepts, Settings{6, 4, 2, false, false, false}), name, key);
             }
     }
 
@@ -90,8 +90,8 @@ private slots:
             QTest::keyClick(f.Get("HScroll1_0"), Qt::Key_Right);
             QTest::mouseClick(f.Get("Command1"), Qt::LeftButton);
         }));
-        QCOMPARE(std::tuple(f.g.settings, f.platform.MessageTexts().size()),
-                 std::tuple(Settings{5, 5, 3, true, false, true}, std::size_t(1)));
+        QCOMPARE_FIELDS((f.g.settings, f.platform.MessageTexts().size()),
+                        (Settings{5, 5, 3, true, false, true}, std::size_t(1)));
     }
 };
 

@@ -9,7 +9,7 @@
 #include "support/QtPrinters.h"
 
 using namespace quilto;
-using Opens = std::vector<std::pair<std::string, std::string>>;
+using Opens = std::vector<test::ShellOpened>;
 
 class FormMorvelinTest : public QObject {
     Q_OBJECT
@@ -48,20 +48,20 @@ private slots:
             auto box = ShownBox();
             QTest::mouseClick(*name ? static_cast<QWidget*>(Control(*box, name)) : box.get(), Qt::LeftButton, {},
                               *name ? QPoint() : QPoint(3, box->height() - 3));
-            QCOMPARE(std::pair(name, box->isVisible()), std::pair(name, false));
+            QCOMPARE_FIELDS((box->isVisible()), (false), name);
         }
         for (int key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
             auto box = ShownBox();
             QTest::keyClick(box.get(), Qt::Key(key));
-            QCOMPARE(std::pair(key, box->isVisible()), std::pair(key, false));
+            QCOMPARE_FIELDS((box->isVisible()), (false), key);
         }
         auto box = ShownBox();
         QTest::mouseClick(Control(*box, "lblClick"), Qt::RightButton);
         for (int key : {Qt::Key_F5, Qt::Key_Shift, Qt::Key_Left}) QTest::keyClick(box.get(), Qt::Key(key));
         for (const char* address : {"lblURL", "lblMail"}) QTest::mouseClick(Control(*box, address), Qt::LeftButton);
-        QCOMPARE(std::tuple(box->isVisible(), platform_.shellOpens),
-                 std::tuple(true, Opens{{"http://quilto.example.org", "/opt/quilto"},
-                                        {"mailto:quilto@example.org", "/opt/quilto"}}));
+        QCOMPARE_FIELDS((box->isVisible(), platform_.shellOpens),
+                        (true, Opens{{"http://quilto.example.org", "/opt/quilto"},
+                                     {"mailto:quilto@example.org", "/opt/quilto"}}));
     }
 
     // Each showing borrows the icon picture and is centred on the main window.
@@ -69,11 +69,11 @@ private slots:
     void theBoxBorrowsFromTheMainWindowAndEveryTextFits() {
         auto box = ShownBox();
         const QImage icon = Control(*box, "imgIcono")->pixmap().toImage(), shot = box->grab().toImage();
-        QCOMPARE(std::tuple(icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
-                            shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2),
-                            Control(*box, "imgLogo")->pixmap().isNull()),
-                 std::tuple(QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black),
-                            false));
+        QCOMPARE_FIELDS((icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
+                         shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2),
+                         Control(*box, "imgLogo")->pixmap().isNull()),
+                        (QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black),
+                         false));
         QStringList texts;
         for (QLabel* label : box->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
@@ -84,9 +84,9 @@ private slots:
                 label->wordWrap()
                     ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, label->text()).size()
                     : QSize(fm.horizontalAdvance(label->text()), fm.tightBoundingRect(label->text()).height());
-            QCOMPARE(std::tuple(label->objectName(), need.boundedTo(room.size()),
-                                box->rect().adjusted(1, 1, -1, -1).contains(room.translated(label->pos()))),
-                     std::tuple(label->objectName(), need, true));
+            QCOMPARE_FIELDS((need.boundedTo(room.size()),
+                             box->rect().adjusted(1, 1, -1, -1).contains(room.translated(label->pos()))),
+                            (need, true), label->objectName());
         }
         QCOMPARE(texts, QStringList({"Quilto 1.0", "Por el equipo de Quilto", "Email: ", "Web:",
                                      "Quilto corta tus imágenes en piezas y las mezcla: tu reto es recomponerlas. "
