@@ -96,7 +96,8 @@ TEST_F(ConfigDialogTest, DuringAPuzzleOnlyChangesThatNeedANewOneAsk) {
     g.fPlaying = false;  // a finished puzzle: nothing is asked and a new one follows
     Open({});
     dlg.SetHScroll1(0, 8);
-    EXPECT_FIELDS((dlg.Command1_Click(), fake.messages.size(), g.fSkipConfirm, g.settings.Columns), (true, 1u, true, 8));
+    EXPECT_FIELDS((dlg.Command1_Click(), fake.messages.size(), g.fSkipConfirm, g.settings.Columns),
+                  (true, 1u, true, 8));
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ TEST_F(GameMenuTest, APictureIsAskedForFirstAndABadOneChangesNothing) {
     MnuNew_Click(g);  // now without a question
     ASSERT_TRUE(g.fPlaying);
     MnuLoad_Click(g);  // a new puzzle would have asked first
-    EXPECT_FIELDS((fake.MessageTexts().back(), g.PicClip1.id(), g.PicClip1.width(), g.fPlaying, dialogs,
-                   fake.released.size()),
-                  ("Archivo no válido.", 1, 800, true, 1, 0u));
+    EXPECT_FIELDS(
+        (fake.MessageTexts().back(), g.PicClip1.id(), g.PicClip1.width(), g.fPlaying, dialogs, fake.released.size()),
+        ("Archivo no válido.", 1, 800, true, 1, 0u));
     // An accepted configuration that needs a new puzzle makes it unasked.
     dialog = [this] { g.settings = {6, 4, 1, false, false, false}, g.fSkipConfirm = true; };
     MnuConf_Click(g);

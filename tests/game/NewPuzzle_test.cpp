@@ -38,9 +38,9 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     const Box cell = g.win.Image1[0].box, frame = g.win.Label1.box;
     EXPECT_FIELDS((cell.Height, int(cell.Width * 100), frame, Timer1Runs(g), g.win.Label4.Visible), (6000.0f / 7 - 2, 128271, Box{120, 120, 7 * cell.Width, 7 * cell.Height}, true, true));
     // The bar starts empty below the frame; positions step by the snapped cell but keep the unsnapped size.
-    EXPECT_FIELDS((g.win.Label4.box, g.win.Image1[9].box),
-                  (Box{120, 120 + frame.Height + 15, 0, 60},
-                   Box{120 + cell.Width, 120 + cell.Height, 9000.0f / 7, 6000.0f / 7}));
+    EXPECT_FIELDS(
+        (g.win.Label4.box, g.win.Image1[9].box),
+        (Box{120, 120 + frame.Height + 15, 0, 60}, Box{120 + cell.Width, 120 + cell.Height, 9000.0f / 7, 6000.0f / 7}));
     // Cancel at the question: the board stays and no file is written.
     ASSERT_TRUE(std::filesystem::remove(dir.File("Quilto.ini")));
     fake.answers = {MsgResult::Cancel};
@@ -79,7 +79,8 @@ TEST_F(NewPuzzleTest, FitModesCutTheirPartOfThePictureClampedToItsEdges) {
         {3000, 1000, 3, 2, 4, {1, 1500, 0, 1500, 1000}, {1, 2500, 500, 500, 500}},
         {3000, 1000, 3, 2, 1, {1, 0, 0, 3000, 1000}, {1, 2000, 500, 1000, 500}},
         // Cells of 3.5 px round to 4 and the last is cut back; a single piece is harmless and played.
-        {7, 7, 2, 2, 1, {1, 0, 0, 7, 7}, {1, 4, 4, 3, 3}}, {7, 7, 1, 1, 1, {1, 0, 0, 7, 7}, {1, 0, 0, 7, 7}},
+        {7, 7, 2, 2, 1, {1, 0, 0, 7, 7}, {1, 4, 4, 3, 3}},
+        {7, 7, 1, 1, 1, {1, 0, 0, 7, 7}, {1, 0, 0, 7, 7}},
     };
     for (const auto& c : cases) {
         Start({c.cols, c.rows, c.mode, false, false, false}, c.w, c.h);
@@ -135,7 +136,7 @@ TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefor
         return FIELDS(w.g.win.Image1[0].box, w.g.win.Label1.box, last.Left + last.Width <= 120 + 9000.0f,
                       w.g.win.Label4.box.Top >= last.Top + last.Height);
     };
-    test::WindowFixture fresh1, fresh2;  // the first board of a run
+    test::WindowFixture fresh1, fresh2;                  // the first board of a run
     Start({65, 65, 3, true, false, false}, 4000, 3000);  // shrinks the frame to its units
     EXPECT_RECORD(regular(*this, 10, 10), regular(fresh1, 10, 10)) << "after an irregular board";
     regular(*this, 10, 65);
@@ -161,8 +162,9 @@ TEST_F(NewPuzzleTest, ACellThatWholePixelsLowerUnderOnePixelIsTooLarge) {
     g.BoardHeight = 35;
     Start({3, 2, 1, false, false, false}, 640, 480);
     Start({3, 3, 1, true, false, false}, 640, 480);  // irregular units are lowered the same way, to nothing
-    EXPECT_FIELDS((fake.MessageTexts(), Board()),
-                  (Texts{"El tamaño del tablero (2x3" + kTooLarge, "El tamaño del tablero (3x3" + kTooLarge}, kNoBoard));
+    EXPECT_FIELDS(
+        (fake.MessageTexts(), Board()),
+        (Texts{"El tamaño del tablero (2x3" + kTooLarge, "El tamaño del tablero (3x3" + kTooLarge}, kNoBoard));
 }
 
 TEST_F(NewPuzzleTest, ANewPuzzleLeavesNothingOfTheOldOneInSight) {

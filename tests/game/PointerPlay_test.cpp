@@ -9,11 +9,6 @@
 
 namespace quilto {
 
-void PrintTo(const PointerTarget& t, std::ostream* os) {
-    using K = PointerTarget::Kind;
-    *os << (t.kind == K::Piece ? "piece " : t.kind == K::Other ? "another element " : "nothing ") << t.index;
-}
-
 namespace {
 
 using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
@@ -33,7 +28,9 @@ struct PointerPlayTest : ::testing::Test, test::BoardFixture {
     // The pointer at (x, y) on the window, reported to the element pressed at `from`.
     void MoveTo(int from, float x, float y) { Image1_MouseMove(g, from, x - BoxOf(from).Left, y - BoxOf(from).Top); }
     void MoveOver(int from, int p) { MoveTo(from, BoxOf(p).Left + 300, BoxOf(p).Top + 300); }
-    auto Drag() const { return FIELDS(g.fDragging, g.DragSlot, g.DropSlot, g.win.Shape1.Visible, g.win.Shape5.Visible); }
+    auto Drag() const {
+        return FIELDS(g.fDragging, g.DragSlot, g.DropSlot, g.win.Shape1.Visible, g.win.Shape5.Visible);
+    }
 };
 
 TEST_F(PointerPlayTest, EachTrialUndoesTheLastAndTheReleaseKeepsIt) {
@@ -125,13 +122,14 @@ TEST(PointerTargetTest, OfElementsOfEqualRankTheOnePaintedInFrontTakesThePointer
     w.Label3.box = w.Piece(2).box = {300, 120, 600, 600};
     w.Label3.Visible = w.Piece(1).Visible = w.Piece(2).Visible = true;
     w.Label3.Z = w.Piece(1).Z = w.Piece(2).Z = w.Image1[0].Z;  // where new pieces lie
-    const auto at = [&](float x) { return TargetAt(f.g, x, 400); };
-    using K = PointerTarget::Kind;
-    EXPECT_FIELDS((at(200), at(500), at(800)), (PointerTarget{K::Piece, 1}, PointerTarget{K::Piece, 2},
-                                                 PointerTarget{K::Piece, 2}));
+    const auto pieceAt = [&](float x) {                        // 0: another element
+        const PointerTarget t = TargetAt(f.g, x, 400);
+        return t.kind == PointerTarget::Kind::Piece ? t.index : 0;
+    };
+    EXPECT_FIELDS((pieceAt(200), pieceAt(500), pieceAt(800)), (1, 2, 2));
     w.Piece(2).Visible = false;
     w.Label3.Z = w.Image1[0].Z + 1;
-    EXPECT_FIELDS((at(200), at(500)), (PointerTarget{K::Piece, 1}, PointerTarget{K::Other, 0}));
+    EXPECT_FIELDS((pieceAt(200), pieceAt(500)), (1, 0));
 }
 
 }  // namespace

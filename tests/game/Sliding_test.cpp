@@ -48,7 +48,7 @@ TEST_F(SlidingTest, AClickSlidesTheRunBetweenThePieceAndTheEmptySlotInLine) {
     EXPECT_RECORD(Click(9), std::tuple(atNine, 9, Texts{kDesplaza}));
     EXPECT_RECORD(Click(8), std::tuple(atNine, 9, Texts{kNoMueve}));  // the row above ends there
     EXPECT_RECORD(Click(9), std::tuple(atNine, 9, Texts{}));          // the empty slot itself
-    g.settings.fSlide = false;                              // a free board has no slides
+    g.settings.fSlide = false;                                        // a free board has no slides
     EXPECT_RECORD(Click(10), std::tuple(atNine, 9, Texts{}));
     EXPECT_EQ(fake.MessageTexts(), Texts{});
 }

@@ -24,7 +24,8 @@ private slots:
         int landscape = 0, portrait = 0;
         for (const QString& name : pictures.entryList(QDir::Files)) {
             const LoadedPicture loaded = platform.LoadPicture(pictures.filePath(name).toStdString());
-            QCOMPARE_FIELDS((loaded.status, std::min(loaded.width, loaded.height) >= 600), (LoadStatus::Ok, true), name);
+            QCOMPARE_FIELDS((loaded.status, std::min(loaded.width, loaded.height) >= 600), (LoadStatus::Ok, true),
+                            name);
             (loaded.width > loaded.height ? landscape : portrait) += 1;
         }
         QCOMPARE_FIELDS((landscape + portrait >= 4, landscape >= 1, portrait >= 1), (true, true, true));

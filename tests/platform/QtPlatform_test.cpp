@@ -13,9 +13,9 @@
 #include <QPushButton>
 #include <QtTest>
 #include <array>
+#include <thread>
 
 #include "support/QtPrinters.h"
-#include <thread>
 
 using namespace quilto;
 

@@ -27,8 +27,8 @@ inline void PrintTo(const Box& b, std::ostream* os) {
     *os << "{Left " << b.Left << ", Top " << b.Top << ", Width " << b.Width << ", Height " << b.Height << "}";
 }
 inline void PrintTo(const PixelRect& r, std::ostream* os) {
-    *os << "{picture " << r.source << ": Left " << r.Left << ", Top " << r.Top << ", Width " << r.Width
-        << ", Height " << r.Height << "}";
+    *os << "{picture " << r.source << ": Left " << r.Left << ", Top " << r.Top << ", Width " << r.Width << ", Height "
+        << r.Height << "}";
 }
 inline void PrintTo(const Settings& s, std::ostream* os) {
     *os << std::boolalpha << "{Columns " << s.Columns << ", Rows " << s.Rows << ", FitMode " << s.FitMode
@@ -51,12 +51,18 @@ inline std::vector<std::string> SplitNames(std::string_view list) {
     char quote = 0;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const char c = list[i];
-        if (quote && c == '\\') names.back() += list[i++];
-        else if (c == quote) quote = 0;
-        else if (!quote && (c == '"' || c == '\'')) quote = c;
-        else if (!quote) depth += (c == '(' || c == '[' || c == '{') - (c == ')' || c == ']' || c == '}');
-        if (!quote && depth == 0 && c == ',') names.emplace_back();
-        else if (c != ' ' || !names.back().empty()) names.back() += list[i];
+        if (quote && c == '\\')
+            names.back() += list[i++];
+        else if (c == quote)
+            quote = 0;
+        else if (!quote && (c == '"' || c == '\''))
+            quote = c;
+        else if (!quote)
+            depth += (c == '(' || c == '[' || c == '{') - (c == ')' || c == ']' || c == '}');
+        if (!quote && depth == 0 && c == ',')
+            names.emplace_back();
+        else if (c != ' ' || !names.back().empty())
+            names.back() += list[i];
     }
     return names;
 }
@@ -66,29 +72,25 @@ Named<std::decay_t<T>...> MakeNamed(std::string_view list, T&&... values) {
     return {SplitNames(list), std::tuple<std::decay_t<T>...>(std::forward<T>(values)...)};
 }
 
-inline std::string FieldName(const std::string& record, const std::vector<std::string>& names, std::size_t i) {
-    const std::string field = i < names.size() ? names[i] : "value " + std::to_string(i + 1);
-    return record.empty() ? field : record + ": " + field;
-}
-
 template <typename T>
 constexpr bool kIsNamed = false;
 template <typename... T>
 constexpr bool kIsNamed<Named<T...>> = true;
 template <typename T>
-concept Printed = requires(const T& v, std::ostream* os) { PrintTo(v, os); };
+concept Printed = requires(const T& v, std::ostream* os) {
+    PrintTo(v, os);
+};
 // Compared element by element: texts and values with a printer of their own are not.
 template <typename T>
-concept List =
-    std::ranges::forward_range<const T> && !std::is_convertible_v<const T&, std::string_view> && !Printed<T>;
+concept List = std::ranges::forward_range<const T> && !std::is_convertible_v<const T&, std::string_view> && !Printed<T>;
 
 template <typename T>
 void Show(std::ostream& os, const T& v) {
     if constexpr (kIsNamed<T>) {
+        std::size_t i = 0;
         os << "{";
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            ((os << (I ? ", " : "") << FieldName("", v.names, I) << ": ", Show(os, std::get<I>(v.values))), ...);
-        }(std::make_index_sequence<std::tuple_size_v<decltype(v.values)>>());
+        std::apply([&](const auto&... e) { ((os << (i ? ", " : "") << v.names[i] << ": ", Show(os, e), ++i), ...); },
+                   v.values);
         os << "}";
     } else if constexpr (Printed<T>) {
         PrintTo(v, &os);
@@ -110,6 +112,15 @@ void Show(std::ostream& os, const T& v) {
     }
 }
 
+template <typename A, typename E>
+void Compare(std::ostream& out, const std::string& name, const A& actual, const E& expected);
+template <typename A, typename E, std::size_t... I>
+void CompareFields(std::ostream& out, const std::string& name, const A& actual, const E& expected,
+                   std::index_sequence<I...>) {
+    const std::string prefix = name.empty() ? "" : name + ": ";
+    (Compare(out, prefix + actual.names[I], std::get<I>(actual.values), std::get<I>(expected)), ...);
+}
+
 // Writes a line for each part of `actual` that differs from `expected`: each
 // field of a record, each element of lists of one length.
 template <typename A, typename E>
@@ -118,9 +129,7 @@ void Compare(std::ostream& out, const std::string& name, const A& actual, const 
         Compare(out, name, actual, expected.values);
     } else if constexpr (kIsNamed<A>) {
         static_assert(std::tuple_size_v<decltype(actual.values)> == std::tuple_size_v<E>, "one expected value each");
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            (Compare(out, FieldName(name, actual.names, I), std::get<I>(actual.values), std::get<I>(expected)), ...);
-        }(std::make_index_sequence<std::tuple_size_v<E>>());
+        CompareFields(out, name, actual, expected, std::make_index_sequence<std::tuple_size_v<E>>());
     } else if constexpr (List<A> && List<E>) {
         if (std::ranges::distance(actual) == std::ranges::distance(expected)) {
             auto e = std::ranges::begin(expected);
@@ -156,13 +165,13 @@ std::string Differences(const A& actual, const E& expected, const C&... context)
 // EXPECT_FIELDS((a, b), (x, y)) expects a == x and b == y; EXPECT_RECORD(r, e)
 // expects of a record made by FIELDS the values of e, a tuple or a record.
 // Both take a message with <<, as EXPECT_EQ does.
-#define QUILTO_FIELDS_CHECK_(record, expected, fail)                                                 \
-    switch (0)                                                                                       \
-    case 0:                                                                                          \
-    default:                                                                                         \
-        if (const std::string quilto_differences_ = ::quilto::test::Differences(record, expected);  \
-            quilto_differences_.empty()) {                                                           \
-        } else                                                                                       \
+#define QUILTO_FIELDS_CHECK_(record, expected, fail)                                               \
+    switch (0)                                                                                     \
+    case 0:                                                                                        \
+    default:                                                                                       \
+        if (const std::string quilto_differences_ = ::quilto::test::Differences(record, expected); \
+            quilto_differences_.empty()) {                                                         \
+        } else                                                                                     \
             fail() << quilto_differences_
 #define EXPECT_RECORD(record, expected) QUILTO_FIELDS_CHECK_(record, expected, ADD_FAILURE)
 #define EXPECT_FIELDS(actual, expected) EXPECT_RECORD(FIELDS actual, std::make_tuple expected)
@@ -170,9 +179,9 @@ std::string Differences(const A& actual, const E& expected, const C&... context)
 
 // QCOMPARE_FIELDS((a, b), (x, y)[, context...]): the same for Qt Test; the
 // values after the two lists are printed with a failure, to tell cases apart.
-#define QCOMPARE_FIELDS(actual, expected, ...)                                                        \
-    do {                                                                                              \
-        const std::string quilto_differences_ = ::quilto::test::Differences(                          \
-            FIELDS actual, std::make_tuple expected __VA_OPT__(, FIELDS(__VA_ARGS__)));              \
-        if (!quilto_differences_.empty()) return QTest::qFail(quilto_differences_.c_str(), __FILE__, __LINE__); \
+#define QCOMPARE_FIELDS(actual, expected, ...)                                                                      \
+    do {                                                                                                            \
+        const std::string quilto_differences_ =                                                                     \
+            ::quilto::test::Differences(FIELDS actual, std::make_tuple expected __VA_OPT__(, FIELDS(__VA_ARGS__))); \
+        if (!quilto_differences_.empty()) return QTest::qFail(quilto_differences_.c_str(), __FILE__, __LINE__);     \
     } while (false)

@@ -27,19 +27,8 @@ char* toString(const T& v) {
 // Qt's own values among FIELDS, as Qt Test prints them.
 template <typename T>
 requires std::same_as<T, QPoint> || std::same_as<T, QSize> || std::same_as<T, QRect> || std::same_as<T, QColor> ||
-         std::same_as<T, QByteArray> || std::same_as<T, QString>
+    std::same_as<T, QByteArray> || std::same_as<T, QString>
 void PrintTo(const T& v, std::ostream* os) {
     const std::unique_ptr<char[]> text(QTest::toString(v));
     *os << (text ? text.get() : "?");
 }
-
-namespace QTest {
-
-template <>
-inline char* toString(const std::vector<std::string>& texts) {
-    std::string all;
-    for (const std::string& t : texts) all += '"' + t + "\" ";
-    return qstrdup(all.c_str());
-}
-
-}  // namespace QTest

@@ -40,7 +40,7 @@ struct ShownGame {
 
     ShownGame() {
         form.showMaximized();
-        if (!QTest::qWaitForWindowExposed(&form) || !QTest::qWaitFor([&] { return !g.fLayoutPending; }))
+        if (!QTest::qWaitForWindowExposed(&form, 30000) || !QTest::qWaitFor([&] { return !g.fLayoutPending; }, 30000))
             qFatal("the main window is not laid out");
     }
     // "Nuevo" with these settings and a 400 x 200 picture loaded; true when a puzzle is in play.
@@ -140,7 +140,7 @@ private slots:
                          std::int32_t(frame.Width), std::int32_t(frame.Height),
                          QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
         game.form.showNormal();
-        QTRY_VERIFY(game.form.isMaximized());
+        QTRY_VERIFY_WITH_TIMEOUT(game.form.isMaximized(), 30000);
         QCOMPARE(game.g.win.Label1.box, frame);
     }
 
@@ -199,9 +199,9 @@ private slots:
             const QRect before = game.Area(*element);
             change();
             canvas->Sync();
-            (void)QTest::qWaitFor([&] { return !spy.painted.isEmpty(); }, 300);
-            const QRegion missed = QRegion(before) + game.Area(*element) - spy.painted;
-            QCOMPARE_FIELDS((missed.boundingRect(), spy.painted.contains(far)), (QRect(), false), kind);
+            const QRegion shown = QRegion(before) + game.Area(*element);
+            (void)QTest::qWaitFor([&] { return (shown - spy.painted).isEmpty(); }, 30000);
+            QCOMPARE_FIELDS(((shown - spy.painted).boundingRect(), spy.painted.contains(far)), (QRect(), false), kind);
         }
     }
 
@@ -328,14 +328,15 @@ private slots:
         }
         const auto held = state();
         const std::size_t heldSounds = game.platform.sounds.size();
-        decltype(state()) inside;  // the game while the dialog has the keys
+        auto inside = state();  // the game while the dialog has the keys
+        bool dialogHadKeys = false;
         QTimer::singleShot(0, &game.form, [&] {
             Form2* dialog = game.form.ConfigurationDialog();
-            if (QTest::qWaitForWindowActive(dialog) && QApplication::activeModalWidget() == dialog) {
+            if (QTest::qWaitForWindowActive(dialog, 30000) && QApplication::activeModalWidget() == dialog) {
                 for (const Qt::Key key : {Qt::Key_F6, Qt::Key_F8}) QTest::keyPress(dialog->focusWidget(), key);
                 for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F6, Qt::Key_F8})
                     QTest::keyRelease(dialog->focusWidget(), key);
-                inside = state();
+                inside = state(), dialogHadKeys = true;
             }
             dialog->done(QDialog::Rejected);
         });
@@ -343,18 +344,17 @@ private slots:
         const auto closed = state();
         QMenu* juego = game.form.menuBar()->actions().at(0)->menu();
         juego->popup(game.form.mapToGlobal(QPoint(20, 20)));
-        QTRY_VERIFY(juego->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(juego->isVisible(), 30000);
         for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6}) QTest::keyClick(juego, key);
         for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F8}) QTest::keyPress(juego, key);
         const auto down = state();
         for (const Qt::Key key : {Qt::Key_F7, Qt::Key_F8}) QTest::keyRelease(juego, key);
         juego->close();
-        QCOMPARE_FIELDS((held, heldSounds, inside, closed, down, state()),
-                        (std::tuple(marks, false, false, borders, false), std::size_t(1),
-                         std::tuple(marks, false, false, borders, false),
-                         std::tuple(std::size_t(1), false, false, borders, true),
-                         std::tuple(marks, true, true, !borders, false),
-                         std::tuple(std::size_t(1), true, false, !borders, true)));
+        QCOMPARE_FIELDS(
+            (held, heldSounds, dialogHadKeys, inside, closed, down, state()),
+            (std::tuple(marks, false, false, borders, false), std::size_t(1), true,
+             std::tuple(marks, false, false, borders, false), std::tuple(std::size_t(1), false, false, borders, true),
+             std::tuple(marks, true, true, !borders, false), std::tuple(std::size_t(1), true, false, !borders, true)));
     }
 
     // The arrows, Space, Enter and Esc reach the game from the canvas, the

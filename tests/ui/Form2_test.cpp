@@ -46,7 +46,7 @@ private slots:
         Fixture f;
         QStringList seen;  // the focus at each Tab, then the labels
         QVERIFY(f.RunModal({6, 4, 2, false, false, false}, [&] {
-            QVERIFY(QTest::qWaitForWindowActive(&f.form));
+            QVERIFY(QTest::qWaitForWindowActive(&f.form, 30000));
             for (int i = 0; i < 10; ++i, QTest::keyClick(f.form.focusWidget(), Qt::Key_Tab))
                 seen << f.form.focusWidget()->objectName();
             QTest::keyClick(f.Get("HScroll1_0"), Qt::Key_Right);  // Right moves the thumb right

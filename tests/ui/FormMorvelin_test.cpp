@@ -25,7 +25,7 @@ class FormMorvelinTest : public QObject {
     std::unique_ptr<FormMorvelin> ShownBox(QWidget* over = nullptr) {
         auto box = std::make_unique<FormMorvelin>(platform_, "/opt/quilto/", over ? over : &mainWindow_);
         box->show();
-        if (!QTest::qWaitForWindowExposed(box.get())) qFatal("the about box is not exposed");
+        if (!QTest::qWaitForWindowExposed(box.get(), 30000)) qFatal("the about box is not exposed");
         return box;
     }
 
@@ -37,7 +37,7 @@ private slots:
         mainWindow_.setWindowIcon(QIcon(red));
         mainWindow_.setGeometry(40, 30, 900, 700);
         mainWindow_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow_));
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow_, 30000));
     }
 
     // A left click anywhere but on the addresses, or a typed key, closes it;
@@ -59,9 +59,9 @@ private slots:
         QTest::mouseClick(Control(*box, "lblClick"), Qt::RightButton);
         for (int key : {Qt::Key_F5, Qt::Key_Shift, Qt::Key_Left}) QTest::keyClick(box.get(), Qt::Key(key));
         for (const char* address : {"lblURL", "lblMail"}) QTest::mouseClick(Control(*box, address), Qt::LeftButton);
-        QCOMPARE_FIELDS((box->isVisible(), platform_.shellOpens),
-                        (true, Opens{{"http://quilto.example.org", "/opt/quilto"},
-                                     {"mailto:quilto@example.org", "/opt/quilto"}}));
+        QCOMPARE_FIELDS(
+            (box->isVisible(), platform_.shellOpens),
+            (true, Opens{{"http://quilto.example.org", "/opt/quilto"}, {"mailto:quilto@example.org", "/opt/quilto"}}));
     }
 
     // Each showing borrows the icon picture and is centred on the main window.
@@ -69,11 +69,11 @@ private slots:
     void theBoxBorrowsFromTheMainWindowAndEveryTextFits() {
         auto box = ShownBox();
         const QImage icon = Control(*box, "imgIcono")->pixmap().toImage(), shot = box->grab().toImage();
-        QCOMPARE_FIELDS((icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
-                         shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2),
-                         Control(*box, "imgLogo")->pixmap().isNull()),
-                        (QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black),
-                         false));
+        QCOMPARE_FIELDS(
+            (icon.pixelColor(icon.rect().center()), box->frameGeometry().center(),
+             shot.pixelColor(0, shot.height() / 2), shot.pixelColor(4, shot.height() / 2),
+             Control(*box, "imgLogo")->pixmap().isNull()),
+            (QColor(Qt::red), mainWindow_.frameGeometry().center(), QColor(Qt::white), QColor(Qt::black), false));
         QStringList texts;
         for (QLabel* label : box->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
