@@ -123,14 +123,10 @@ TEST(SavedGame, EveryKindOfBoardComesBackAsItWasSaved) {
         EXPECT_LT(bytes->size() - saved.PictureBytes.size(), 65536u);
 
         const DecodedSavedGame back = DecodeSavedGame(*bytes);
-        EXPECT_EQ(back.fault, Fault::None);
-        EXPECT_EQ(back.game.settings, saved.settings);
-        EXPECT_EQ(back.game.Pieces, saved.Pieces);
-        EXPECT_EQ(back.game.PieceAt, saved.PieceAt);
-        EXPECT_EQ(back.game.EmptySlot, saved.EmptySlot);
-        EXPECT_EQ(back.game.BarTicks, saved.BarTicks);
-        EXPECT_EQ(back.game.PictureName, saved.PictureName);
-        EXPECT_EQ(back.game.PictureBytes, saved.PictureBytes);
+        EXPECT_FIELDS((back.fault, back.game.settings, back.game.Pieces, back.game.PieceAt, back.game.EmptySlot,
+                       back.game.BarTicks, back.game.PictureName, back.game.PictureBytes),
+                      (Fault::None, saved.settings, saved.Pieces, saved.PieceAt, saved.EmptySlot, saved.BarTicks,
+                       saved.PictureName, saved.PictureBytes));
         if (seeds && saved.PieceCount() < 100)
             std::ofstream(std::string(seeds) + "/" + sample.name + ".quilto", std::ios::binary) << *bytes;
     }

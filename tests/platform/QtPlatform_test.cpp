@@ -170,8 +170,7 @@ private slots:
             const LoadedPicture loaded = Load(name, bytes);
             last = loaded.id;
             const DecodedPicture& held = platform_.Picture(loaded.id);
-            QCOMPARE(std::tuple(name, QSize(loaded.width, loaded.height), held.size, held.image.size()),
-                     std::tuple(name, own, own, kept));
+            QCOMPARE_FIELDS((QSize(loaded.width, loaded.height), held.size, held.image.size()), (own, own, kept), name);
         }
         QCOMPARE(platform_.Picture(last).image, small);  // every pixel as it is
         platform_.SetShownArea(nullptr);

@@ -9,6 +9,7 @@
 #include "platform/PictureFile.h"
 #include "platform/QtPlatform.h"
 #include "support/BoardFixture.h"
+#include "support/QtPrinters.h"
 #include "ui/BoardCanvas.h"
 
 using namespace quilto;
@@ -73,8 +74,8 @@ private slots:
         PaintedBoard whole(ReadPictureFile(file, QtPlatform::kMaxPixels).picture);
         const QSize board = whole.Board();
         PaintedBoard kept(ReadPictureFile(file, QtPlatform::kMaxPixels, board).picture);
-        QCOMPARE(std::tuple(board, whole.picture.image.size(), kept.picture.size, kept.picture.image.size()),
-                 std::tuple(QSize(600, 400), QSize(2400, 1500), QSize(2400, 1500), QSize(640, 400)));
+        QCOMPARE_FIELDS((board, whole.picture.image.size(), kept.picture.size, kept.picture.image.size()),
+                        (QSize(600, 400), QSize(2400, 1500), QSize(2400, 1500), QSize(640, 400)));
 
         // Each resampling rounds on its own (the whole picture is sampled once,
         // the kept one was averaged first): a few steps of 255.
@@ -85,7 +86,7 @@ private slots:
                 const std::int16_t side = irregular ? 9 : 65;
                 const auto [board1, finished1] = whole.Paint({side, side, fit, irregular, !irregular, false});
                 const auto [board2, finished2] = kept.Paint({side, side, fit, irregular, !irregular, false});
-                QCOMPARE(kept.g.PieceAt, whole.g.PieceAt);
+                QCOMPARE_FIELDS((kept.g.PieceAt), (whole.g.PieceAt), irregular, fit);
                 for (const auto& [what, a, b] :
                      {std::tuple("board", board1, board2), {"finished", finished1, finished2}})
                     if (const auto [most, at] = LargestDifference(a, b); most > kRounding)
