@@ -23,8 +23,8 @@ struct NewPuzzleTest : ::testing::Test, test::WindowFixture {
     }
     // What no board at all looks like: one element, one outline, nothing shown or running.
     auto Board() const {
-        return std::tuple(g.win.Image1.size(), g.win.Shape4.size(), g.PieceCount, g.fPlaying, g.win.Label3.Visible,
-                          g.win.Label4.Visible, g.win.Image2.Visible, Timer1Runs(g));
+        return FIELDS(g.win.Image1.size(), g.win.Shape4.size(), g.PieceCount, g.fPlaying, g.win.Label3.Visible,
+                      g.win.Label4.Visible, g.win.Image2.Visible, Timer1Runs(g));
     }
     static constexpr auto kNoBoard = std::tuple(1u, 1u, 0, false, false, false, false, false);
 };
@@ -181,8 +181,8 @@ TEST_F(NewPuzzleTest, ANewPuzzleLeavesNothingOfTheOldOneInSight) {
     Start({4, 3, 1, false, false, true});
     Form_KeyDown(g, kKeyF8);  // peeking at the finished picture, the slippery bar showing
     Start({3, 2, 1, false, false, false});
-    const auto shown = [&] { return std::tuple(g.win.Image2.Visible, g.win.Label4.Visible, Timer1Runs(g)); };
-    EXPECT_EQ(shown(), std::tuple(false, false, false));
+    const auto shown = [&] { return FIELDS(g.win.Image2.Visible, g.win.Label4.Visible, Timer1Runs(g)); };
+    EXPECT_RECORD(shown(), std::tuple(false, false, false));
     for (int p = 1; p <= g.PieceCount; ++p) SwapPieces(g, p, int(std::ranges::find(g.PieceAt, p) - g.PieceAt.begin()));
     CheckCompletion(g);  // won: the finished picture lies in front of everything
     Start({5, 2, 1, false, false, false});
