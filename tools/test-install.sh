@@ -29,16 +29,17 @@ echo "-- install"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 app=$prefix/lib/quilto
-expected=(bin/quilto lib/quilto/quilto lib/quilto/Instrucciones.htm
+expected=(games/quilto lib/quilto/quilto lib/quilto/Instrucciones.htm
   lib/quilto/Cambia.wav lib/quilto/NoMueve.wav lib/quilto/Desplaza.wav lib/quilto/Marca.wav lib/quilto/Acaba.wav
-  share/applications/org.example.quilto.desktop share/metainfo/org.example.quilto.metainfo.xml)
+  share/applications/org.example.quilto.desktop share/metainfo/org.example.quilto.metainfo.xml
+  share/man/man6/quilto.6.gz share/doc/quilto/copyright share/doc/quilto/changelog.gz)
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/quilto.png"); done
 for file in "${expected[@]}"; do [ -e "$prefix/$file" ] || fail "$file is not installed"; done
 # Everything the build puts beside the program is installed beside it.
 (cd "$build/quilto" && find . -type f ! -name Quilto.ini) | while read -r file; do
   [ -e "$app/$file" ] || fail "${file#./} lies beside the program in the build but is not installed"
 done
-[ "$(readlink -f "$prefix/bin/quilto")" = "$(readlink -f "$app/quilto")" ] || fail "bin/quilto does not lead to the program"
+[ "$(readlink -f "$prefix/games/quilto")" = "$(readlink -f "$app/quilto")" ] || fail "games/quilto does not lead to the program"
 [ "$(ls "$app/Imagenes" | wc -l)" -ge 4 ] || fail "fewer than four sample pictures"
 
 echo "-- start the installed program with a read-only folder and settings beside it"
@@ -58,7 +59,7 @@ fi
 start_x_session "$work"
 # The player's own environment: nothing of the test's (such as an offscreen Qt platform).
 env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" \
-  "${as_player[@]}" "$prefix/bin/quilto" >"$work/quilto.log" 2>&1 &
+  "${as_player[@]}" "$prefix/games/quilto" >"$work/quilto.log" 2>&1 &
 game_pid=$!
 
 about=$(wait_window "$game_pid" '^Quilto$') || fail "no about box at start-up"
