@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quilto and runs the whole test suite: the unit and offscreen Qt
-# tests, one game played on a real X server, a scripted game under valgrind,
+# tests, one game played on a real X server, the Debian package and the
+# licence terms checked by Debian's tools, a scripted game under valgrind,
 # the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
 # short fuzz runs of the toolkit-free code and of the picture loader.
 set -euo pipefail
@@ -18,6 +19,9 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== a whole game on a real X server"
 tests/e2e/play_in_x.sh build/quilto
+
+echo "== the Debian package: lintian, reuse lint, appstreamcli, desktop-file-validate"
+tools/check-package.sh build
 
 echo "== a scripted game under valgrind"
 tools/valgrind-game.sh build
