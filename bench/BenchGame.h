@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the benchmarks share: the fake platform with a real clock, and a game
 // on a full-HD window with a 24-megapixel picture loaded.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A puzzle created from a 24-megapixel picture and painted for the first
 // time on a full-HD window: what the player waits for after "Nuevo".
 #include <benchmark/benchmark.h>

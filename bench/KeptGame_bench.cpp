@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving and opening a 65 x 65 game cut from a 24-megapixel photo, the
 // whole way: the record taken from the game, the file written to and read
 // from the disk, the photo's JPEG decoded by Qt's reader, the board rebuilt.

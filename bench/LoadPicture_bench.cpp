@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the player waits for after choosing a photo in the file dialog: a
 // 24-megapixel JPEG decoded whole (as every picture once was) and decoded
 // for the board of a 1600 x 1000 screen, and the whole way from the chosen

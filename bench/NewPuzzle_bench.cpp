@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Creating a puzzle (without painting it) from a 24-megapixel picture on a
 // full-HD board frame: the largest boards of each kind, and the growth with
 // the number of pieces.

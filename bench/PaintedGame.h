@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the paint benchmarks share: an offscreen application, a 24-megapixel
 // picture with detail everywhere, kept as the platform keeps it for a board,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's moves on the largest board, with the real canvas painting
 // what they changed: one pointer move of a drag, one sliding click that
 // moves a whole row, one arrow key moving a piece picked up with the keys.

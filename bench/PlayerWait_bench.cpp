@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the player waits for after pressing Return in the configuration
 // dialog: the dialog accepts, the puzzle is created from a 24-megapixel
 // picture (busy caption, settings file, board, shuffle) and the real main

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping a game: writing and reading the file of a 65 x 65 game whose
 // picture is a 24-megapixel photo (8 MB of JPEG) must each stay well under
 // 300 ms; the picture's bytes are copied once and never looked into.

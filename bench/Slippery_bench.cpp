@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slippery pieces on the largest board: one move (a quarter of 4225
 // pieces exchanged) must stay under a millisecond however few pieces are
 // misplaced, and a tick that only grows the bar must cost next to nothing.

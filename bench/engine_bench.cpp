@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board engine against its speed targets: the irregular layout for every
 // board side, and the three shuffles on the largest boards.
 #include <benchmark/benchmark.h>

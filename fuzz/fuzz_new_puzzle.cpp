@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever a hand-edited settings file, a picture and a screen come to, a new
 // puzzle either stands complete and consistent or is refused cleanly; it never
 // crashes or hangs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever bytes a player offers as a picture, the Qt platform's loader ends
 // with a picture it can paint or with "not a picture"; it never crashes,
 // hangs or takes memory out of proportion to the picture.

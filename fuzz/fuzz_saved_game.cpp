@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes given as a saved game are either refused with a reason, or read
 // as a record that passes the check and writes back to the very same bytes:
 // one file per game, nothing the reader lets through that the writer would

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes in "Quilto.ini" either read as six values that survive a save
 // and a new read unchanged, or are refused.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed files of fuzz_picture into the folder given: small valid
 // pictures of the formats players offer most (PNG, JPEG, GIF, BMP, WebP, TIFF,
 // ICO and a few rarer ones), each reader's common variants, an animated GIF,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board's elements from their cutting to their end: one image element
 // per board position, each showing its own rectangle of the loaded picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's modal boxes: message boxes, the file dialog and the
 // configuration dialog. As one opens, a drag in progress ends (the button's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The configuration dialog without the toolkit: the values its controls hold,
 // the live size and count labels, the five rules of "Aceptar" and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's elements as plain data. Positions and sizes are window
 // units (1/1440 inch, 15 per pixel at 96 dpi), single precision, as the

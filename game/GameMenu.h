@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The menu "Juego": "Nuevo", "Cargar imagen" and "Configuración", then
 // "Guardar partida..." and "Abrir partida...".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The state every part of the game shares: settings, board, flags, the
 // geometry of an irregular board, the shared members of the main window and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A decoded picture held by the platform for as long as anything in the game
 // holds it: the picture later puzzles are cut from, and the one the board on

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keeping a game for later: "Guardar partida..." writes the game in play to
 // a file, "Abrir partida..." (or a saved game dropped on the window or given

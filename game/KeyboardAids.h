@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // F5 to F8 while a puzzle is in progress: piece borders on and off, a hint,
 // the misplaced pieces marked while F7 is held, the finished picture shown

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Playing with the keys. In sliding mode an arrow moves into the empty slot
 // the piece on the side the arrow comes from, as a click on it would. In the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The toolkit-free side of the main window: its elements as they stand when
 // the window opens, start-up, and the one-time layout of the board frame.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which board positions touch which along an edge, worked out once per board
 // from the elements' boxes with the same test as TestAdjacent.

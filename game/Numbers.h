@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whole-number helpers shared by the whole game: the game keeps its integers
 // 16 bits wide, rounds halves to the even neighbour and takes floors for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Folder paths as the game keeps them: in the system's own spelling, a folder
 // ending in the separator, so that a file's path is the folder and its name.

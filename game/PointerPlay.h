@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Dragging one piece onto another with the left button. The exchange is
 // shown live: each piece the pointer reaches trades pictures with the

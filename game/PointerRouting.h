@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window as a set of separate elements: a press goes to the frontmost
 // visible element under the pointer that takes pointer events (images and

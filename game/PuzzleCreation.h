@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Puzzle creation once a picture is loaded: the question during a game, the
 // board cut from the picture and shuffled, and the way out of a board that

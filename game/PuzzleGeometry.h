@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The arithmetic of a new puzzle as pure functions of their inputs: the
 // part of the picture the board uses, the regular cell brought down to whole

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game kept for later, as plain data: the picture file itself, the
 // settings the board was made with, the board's layout in units, which piece

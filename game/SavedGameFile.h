@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The file of a kept game (".quilto"): a format name, a version, the board
 // in a few fixed-width little-endian fields, then the picture file's bytes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The combinations of settings that "Aceptar" of the configuration dialog
 // refuses, shared by the dialog and by puzzle creation (which meets them only

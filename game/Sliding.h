@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sliding mode: one position is empty and a click moves pieces into it. On a
 // regular board the whole run between the clicked piece and the empty slot

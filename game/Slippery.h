@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Slippery pieces: a bar under the board fills in about two seconds; each
 // time it is full a quarter of the pieces trade places in random pairs among

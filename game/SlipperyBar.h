@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The slippery pieces' bar counted in ticks. A kept game stores how far the
 // bar had grown as the ticks since it was last emptied, so that it resumes at

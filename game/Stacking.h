@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's elements as one list, back to front: the canvas paints
 // it in this order and the pointer goes to the frontmost element of it that

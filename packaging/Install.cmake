@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing Quilto like any desktop game. The program and every file that
 # lies beside it go into one folder, <prefix>/lib/quilto, with a link to the
 # program in <prefix>/games, where games' commands go. The desktop entry, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A loaded picture as the platform holds it: its own size, in the pixels the
 // game cuts it in, and the pixels decoded of it, which may be fewer (enough

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads a picture file through Qt's image readers, for the game: the first
 // frame of an animated or multi-page file, turned as the file asks, in one of

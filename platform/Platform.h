@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's only way out to the desktop: message boxes, sound cues, the
 // shell, the file dialog, pictures, saving a file, pending events and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What Qt's image readers are not handed: files whose reader is not trusted,
 // and files whose declared layout would make a trusted reader run away in

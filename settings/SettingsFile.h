@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "Quilto.ini": twelve Windows-1252 lines, a label and a value for each
 // setting, every line ended by CR LF.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a file under game/ or settings/ includes a Qt header.
 file(GLOB_RECURSE files ${ROOT}/game/* ${ROOT}/settings/*)
 set(offenders "")

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs every benchmark and writes the figures into the README's table.
 
 Usage: tools/bench-table.py [build dir]   (default: build)

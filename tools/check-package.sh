@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from a build folder and checks it with Debian's own
 # tools; any error or warning fails:
 #   - lintian on the package;

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the Debian package's copyright file (the machine-readable format)
 from the terms the repository states for itself, the way the REUSE tool reads
 them: the SPDX lines at the top of each file and, for the files that cannot

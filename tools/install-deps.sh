@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages that Quilto needs to build, run and test,
 # skipping those already present. The validators check the desktop entry and
 # the AppStream metadata, lintian the Debian package, reuse the licence terms

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Times what a player waits for after a key: sends one key press and release
  * to the X server through XTest, then reads the whole screen about every
  * 10 ms (MIT-SHM) until it has not changed for a while.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the files Quilto keeps beside itself, its icons and its logo:
 
   assets/app/*.wav                          the five sound cues

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures from outside the program how long the player waits: the real
 # program on Xvfb (1600 x 1000) with openbox, a 24-megapixel photo-like JPEG.
 # Return is sent as a key press to the X server, first in the file dialog

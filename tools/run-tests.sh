@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Quilto and runs the whole test suite: the unit and offscreen Qt
 # tests, one game played on a real X server, the Debian package and the
 # licence terms checked by Debian's tools, a scripted game under valgrind,

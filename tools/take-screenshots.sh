@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the help page's pictures (and the README's) from the real program on
 # a virtual X display: the about box, the configuration dialog and a game in
 # progress on an irregular board of a sample picture.

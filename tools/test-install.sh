@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs Quilto from a build folder into a temporary prefix, checks that
 # every file lies where a desktop looks for it, and plays the start of a game
 # with the installed program on a virtual X display, its folder read-only

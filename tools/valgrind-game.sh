@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays a short and a longer scripted game under valgrind's memcheck: no
 # error in either, and nothing lost that grows with the number of puzzles.
 # Usage: tools/valgrind-game.sh <build dir>   (a build with QUILTO_TESTS=ON)

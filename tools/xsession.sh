@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A virtual X display with a window manager, for driving the real program
 # from a script: sourced by tests/e2e/play_in_x.sh, tools/test-install.sh,
 # tools/take-screenshots.sh and tools/measure-board-latency.sh.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Window units to pixels for a dialog whose boxes were drawn for fonts that
 // may be missing here: with wider ones the whole dialog grows evenly, just

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two pointers of a drag, drawn by the program itself: 32 x 32 with the
 // hot spot at the fingertip (column 3, row 0).

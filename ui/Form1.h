@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: the menu, the board canvas, the window state rules and the
 // start and end of the program. It turns Qt events into calls of the game and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The configuration dialog "Configuración". It is created once by its opener
 // and afterwards only hidden and shown again; its controls keep their values

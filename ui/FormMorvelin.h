@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The about box: a small black box with the program's title and icon, a logo,
 // the author line and two addresses that the desktop opens. It is created

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the board's overlays look. Each is drawn in whole device pixels, so it
 // stays crisp at any screen scale, and pairs a bright colour with a dark

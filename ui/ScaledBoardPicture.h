@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The part of the loaded picture that the board uses, scaled once to the
 // size its pieces have on the screen. Pieces stay rectangles of the loaded

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays one game on a virtual X display, as a player would, with a copy of the
 # built program's folder: the about box closed by a key, F3 and a sample
 # picture, a 2 x 1 board set in the configuration dialog, one drag that wins,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving a game and opening it again, through the menu's functions on a
 // fake platform with real files.
 #include <gtest/gtest.h>

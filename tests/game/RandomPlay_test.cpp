@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random games: everything a player and the clock can do, with the rules
 // that must hold checked after every event. A failure names its seed and
 // event; QUILTO_RANDOM_PLAY_SEED=… QUILTO_RANDOM_PLAY_EVENTS=… replays it,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The files that lie beside the program in the build tree: the sound cues,
 // the sample pictures and the help page with its pictures.
 #include <QtTest>

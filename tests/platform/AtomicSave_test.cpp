@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings save on the Qt platform that fails, whether it cannot start or
 // stops half-way, is reported and leaves the old file byte for byte, with
 // nothing beside it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt platform layer, offscreen: pictures through Qt's readers, refusals,
 // hostile files, releasing pixels, the wait pointer and the Spanish standard buttons.
 #include "platform/QtPlatform.h"

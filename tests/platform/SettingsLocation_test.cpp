@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the settings are read and saved: beside the program when its folder
 // can be written; otherwise saved in the user's configuration folder, which
 // is read once it holds a file, the file beside the program until then.

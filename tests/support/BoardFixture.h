@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game set-ups the tests share, on a fake platform. BoardFixture: a bare
 // board without a window, positions 1..PieceCount with their boxes, one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Failing comparisons print the game's values field by field. EXPECT_FIELDS
 // and QCOMPARE_FIELDS compare several values at once and name each one that

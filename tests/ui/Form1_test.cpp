@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window, offscreen, with real mouse and key events: start-up, menus,
 // layout, the board painted from the picture, what the canvas repaints, a
 // small board won with the mouse, the drag pointers, and the game's keys from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The configuration dialog, offscreen, driven the way the player drives it:
 // the keyboard, the live labels, the close box and a refused "Aceptar". The
 // rules behind the controls are tested on the toolkit-free model.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about box, offscreen: what closes it, the addresses, what it borrows
 // from the main window, and its texts with room for each.
 #include "ui/FormMorvelin.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board painted from a picture kept for the screen (a JPEG decoded at a
 // half, then shrunk to cover the board) shows, pixel for pixel within the
 // resampling's rounding, what it shows from every pixel of the picture: every

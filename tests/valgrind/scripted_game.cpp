@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole game played by script on the real windows, offscreen, for
 // valgrind: pictures decoded by Qt, the real message boxes and configuration
 // dialog (answered by a watcher that presses "Aceptar" or OK), real mouse and

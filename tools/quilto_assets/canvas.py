@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A small RGB canvas with the few drawing operations the sample pictures use.
 
 Shapes are filled with their edges smoothed: every pixel row is sampled on

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The window icon: a small quilt of 3 x 3 patches with its last patch lifted
 out of place, in sixteen flat colours. Drawn on a 32-unit grid and sampled at
 any size, so the 32 and the 256 pixel icons show the same picture."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The sample picture "Paisaje": a farm in the hills at the end of the day.
 Sky, sun, clouds, mountains, a patchwork of fields, a lake, a house with a
 path, trees, a fence and a meadow of flowers: plenty of shapes to tell the

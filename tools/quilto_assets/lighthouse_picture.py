@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The sample picture "Faro", upright: a striped lighthouse on a green
 headland over a bright sea, with sailing boats, an island, gulls, rocks in
 the surf and a sandy cove in front. Every part of it looks different, so a

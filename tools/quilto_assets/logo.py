@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The about box's logo: a small quilt of 3 x 3 blocks whose last block is
 lifted out of place, over the word QUILTO sewn from patches. Drawn on black,
 the about box's colour, at twice the size the box shows it."""

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The sample picture "Colcha": a patchwork quilt of 8 x 6 traditional blocks,
 every block in its own fabrics, set in dark sashing with golden cornerstones.
 Every block differs from its neighbours, so a puzzle of it can be solved."""

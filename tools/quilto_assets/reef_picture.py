@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The sample picture "Arrecife", upright: a coral reef under sunlit water,
 with fish of many colours, a turtle, branching and brain corals, sea fans,
 swaying weed, a starfish, shells and bubbles. Every part of it looks

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 El equipo de Quilto <quilto@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The five sound cues: short 16-bit mono WAV files at 22050 Hz.
 
 Every cue is mixed from a few tones (and, for the slide, filtered noise),
