@@ -41,7 +41,8 @@ TEST_F(GameMenuTest, TheSlipperyBarResumesWhereItStoodOrStartsEmptyWhenSwitchedO
         g.settings.fSlippery = g.win.Label4.Visible = wasOn;
         dialog = [&] { g.settings.fSlippery = true; };
         MnuConf_Click(g);
-        EXPECT_FIELDS((Timer1Runs(g), g.win.Label4.Visible, g.win.Label4.box.Width), (true, true, wasOn ? 900 : 0));
+        EXPECT_FIELDS((Timer1Runs(g), g.win.Label4.Visible, g.win.Label4.box.Width), (true, true, wasOn ? 900 : 0))
+            << "bar on before: " << wasOn;
     }
 }
 

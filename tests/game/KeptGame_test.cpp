@@ -83,7 +83,7 @@ TEST(KeptGame, EveryKindOfBoardOpensAsSavedInThisFrameAndAnother) {
         EXPECT_EQ(before.PictureName, "foto.jpg");
         EXPECT_EQ(before.BarTicks, s.fSlippery ? 7 : 0);
         const std::string path = a.Save();
-        EXPECT_EQ(a.w.fake.saveDialogs.at(0), std::pair(std::string(), std::string("foto.quilto")));
+        EXPECT_FIELDS((a.w.fake.saveDialogs.at(0).first, a.w.fake.saveDialogs.at(0).second), ("", "foto.quilto"));
         // Saving changes nothing, and the picture is not needed any more.
         EXPECT_EQ(CaptureSavedGame(a.w.g), before);
         std::filesystem::remove(a.w.dir.File("foto.jpg"));

@@ -49,7 +49,7 @@ TEST_F(KeyTest, SlidingArrowsMoveThePieceOnTheSideTheArrowComesFrom) {
     for (const int k : {kKeyLeft, kKeyRight, kKeyDown, kKeyDown, kKeyRight, kKeyRight, kKeyUp, kKeyRight, kKeyDown,
                         kKeyLeft, kKeyUp, kKeyUp, kKeyLeft, kKeyLeft, kKeyLeft})
         PlayKeyDown(g, k, true), empties.push_back(g.EmptySlot);
-    EXPECT_EQ(empties, (std::vector<int>{7, 6, 2, 2, 1, 1, 5, 5, 1, 2, 6, 10, 11, 12, 12}));
+    EXPECT_FIELDS((empties), (std::vector<int>{7, 6, 2, 2, 1, 1, 5, 5, 1, 2, 6, 10, 11, 12, 12}));
     const std::string& d = kDesplaza;
     EXPECT_EQ(fake.sounds, (Texts{d, d, d, kNoMueve, d, kNoMueve, d, kNoMueve, d, d, d, d, d, d, "/app/Acaba.wav"}));
     EXPECT_EQ(fake.MessageTexts(), Texts{"Lo has logrado!"}) << "the key after the win does nothing";
@@ -64,11 +64,11 @@ TEST_F(KeyTest, AnIrregularSlideTakesTheToucherNearestTheCentreLine) {
          {2200, 2200, 600, 600}});
     g.win.Piece(1).Picture = kEmptyPicture;
     g.EmptySlot = 1;
-    EXPECT_EQ((std::vector<int>{SlidingNeighbour(g, Direction::Left), SlidingNeighbour(g, Direction::Up),
-                                SlidingNeighbour(g, Direction::Right), SlidingNeighbour(g, Direction::Down)}),
-              (std::vector<int>{3, 4, 0, 0}));
+    EXPECT_FIELDS((SlidingNeighbour(g, Direction::Left), SlidingNeighbour(g, Direction::Up),
+                   SlidingNeighbour(g, Direction::Right), SlidingNeighbour(g, Direction::Down)),
+                  (3, 4, 0, 0));
     Keys({kKeyDown, kKeyLeft});
-    EXPECT_EQ(std::tuple(g.EmptySlot, fake.sounds), std::tuple(3, Texts{kNoMueve, kDesplaza}));
+    EXPECT_FIELDS((g.EmptySlot, fake.sounds), (3, Texts{kNoMueve, kDesplaza}));
 }
 
 // Of the elements lying that way and overlapping across the way of travel,
@@ -77,9 +77,9 @@ TEST_F(KeyTest, AnIrregularSlideTakesTheToucherNearestTheCentreLine) {
 TEST_F(KeyTest, TheCursorGoesToTheNearestOverlappingElementThatWay) {
     Lay({{600, 600, 600, 600}, {600, 0, 600, 600}, {0, 0, 600, 900}, {1200, 0, 600, 1200}, {0, 900, 600, 300}});
     const auto to = [&](int from, Direction d) { return CursorNeighbour(g, from, d); };
-    EXPECT_EQ((std::vector<int>{to(3, Direction::Right), to(2, Direction::Down), to(5, Direction::Up),
-                                to(5, Direction::Right), to(1, Direction::Left), to(4, Direction::Right)}),
-              (std::vector<int>{2, 1, 3, 1, 5, 0}));
+    EXPECT_FIELDS((to(3, Direction::Right), to(2, Direction::Down), to(5, Direction::Up), to(5, Direction::Right),
+                   to(1, Direction::Left), to(4, Direction::Right)),
+                  (2, 1, 3, 1, 5, 0));
 }
 
 // The whole ordinary game from the keys on a 3 x 3 board.
@@ -90,18 +90,17 @@ TEST_F(KeyTest, TheKeysPickUpTryPutDownAndCancelAsTheMouseDoes) {
     EXPECT_EQ(g.win.KeyFrame.Visible, false) << "no game in play";
     g.fPlaying = true;
     Keys({kKeySpace, kKeyRight});
-    EXPECT_EQ(std::tuple(g.fDragging, g.KeySlot, g.win.KeyFrame.box), std::tuple(false, 5, g.win.Piece(5).box));
+    EXPECT_FIELDS((g.fDragging, g.KeySlot, g.win.KeyFrame.box), (false, 5, g.win.Piece(5).box));
     Keys({kKeyRight, kKeyRight, kKeySpace});
     PlayKeyDown(g, kKeySpace, true);  // a held key picks up once
-    EXPECT_EQ(std::tuple(g.fDragging, g.DragSlot, g.KeySlot, g.win.Shape1.Visible), std::tuple(true, 6, 6, true));
+    EXPECT_FIELDS((g.fDragging, g.DragSlot, g.KeySlot, g.win.Shape1.Visible), (true, 6, 6, true));
     Keys({kKeyUp, kKeyLeft});  // trial with 3, then with 2
-    EXPECT_EQ(std::tuple(g.PieceAt, g.DropSlot, g.win.Shape5.box),
-              std::tuple(Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, 2, g.win.Piece(2).box));
+    EXPECT_FIELDS((g.PieceAt, g.DropSlot, g.win.Shape5.box), (Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, 2, g.win.Piece(2).box));
     Keys({kKeyEnter});
-    EXPECT_EQ(std::tuple(g.fDragging, g.win.Shape1.Visible, g.win.Shape5.Visible, fake.sounds),
-              std::tuple(false, false, false, Texts{kMarca}));
+    EXPECT_FIELDS((g.fDragging, g.win.Shape1.Visible, g.win.Shape5.Visible, fake.sounds),
+                  (false, false, false, Texts{kMarca}));
     Keys({kKeySpace, kKeyDown, kKeyEscape});  // 2 tried with 5, then cancelled
-    EXPECT_EQ(std::tuple(g.PieceAt, g.fDragging, g.KeySlot), std::tuple(Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, false, 5));
+    EXPECT_FIELDS((g.PieceAt, g.fDragging, g.KeySlot), (Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, false, 5));
 
     // A mouse press hides the cursor; the next arrow shows it where it was.
     PointerRouter router;
@@ -109,7 +108,7 @@ TEST_F(KeyTest, TheKeysPickUpTryPutDownAndCancelAsTheMouseDoes) {
     router.Release(g, kRightButton, 0, 0);
     EXPECT_EQ(g.win.KeyFrame.Visible, false);
     Keys({kKeyUp});
-    EXPECT_EQ(std::tuple(g.win.KeyFrame.Visible, g.KeySlot), std::tuple(true, 5));
+    EXPECT_FIELDS((g.win.KeyFrame.Visible, g.KeySlot), (true, 5));
 
     // A slippery move ends the pick-up; the next Space picks up again.
     g.settings.fSlippery = true;
@@ -119,7 +118,7 @@ TEST_F(KeyTest, TheKeysPickUpTryPutDownAndCancelAsTheMouseDoes) {
     SwapPieces(g, 2, 6);
     g.settings.fSlippery = false;
     Keys({kKeySpace});
-    EXPECT_EQ(std::tuple(g.fDragging, g.fKeyCarrying, g.DragSlot), std::tuple(true, true, 2));
+    EXPECT_FIELDS((g.fDragging, g.fKeyCarrying, g.DragSlot), (true, true, 2));
     Keys({kKeyDown, kKeyRight, kKeySpace});  // 2 traded with 6: solved
     EXPECT_EQ(fake.MessageTexts(), Texts{"Lo has logrado!"});
 }

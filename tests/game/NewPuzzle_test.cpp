@@ -39,7 +39,8 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
     // cell aspect of 1.5 (1282.71) and the frame shrinks to the snapped grid.
     const Box cell = g.win.Image1[0].box, frame = g.win.Label1.box;
-    EXPECT_FIELDS((cell.Height, int(cell.Width * 100), frame, Timer1Runs(g), g.win.Label4.Visible), (6000.0f / 7 - 2, 128271, Box{120, 120, 7 * cell.Width, 7 * cell.Height}, true, true));
+    EXPECT_FIELDS((cell.Height, int(cell.Width * 100), frame, Timer1Runs(g), g.win.Label4.Visible),
+                  (6000.0f / 7 - 2, 128271, Box{120, 120, 7 * cell.Width, 7 * cell.Height}, true, true));
     // The bar starts empty below the frame; positions step by the snapped cell but keep the unsnapped size.
     EXPECT_FIELDS(
         (g.win.Label4.box, g.win.Image1[9].box),
@@ -57,7 +58,8 @@ TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
     g.SettingsPath = dir.File("elsewhere.ini");
     Start({6, 4, 1, false, false, false}, 700, 700);
     EXPECT_FIELDS((g.PieceCount, g.win.Label1.box, Timer1Runs(g), LoadSettings(g.SettingsPath),
-                         std::filesystem::exists(dir.File("Quilto.ini"))), (24, Box{120, 120, 9000, 6000}, false, Settings{6, 4, 1, false, false, false}, false));
+                   std::filesystem::exists(dir.File("Quilto.ini"))),
+                  (24, Box{120, 120, 9000, 6000}, false, Settings{6, 4, 1, false, false, false}, false));
     // 14870 / 4 = 3717.5 rounds to even numbers only: 27 units down to 3690.5.
     // A settings file that cannot be written does not stop the puzzle.
     g.BoardHeight = 14870;

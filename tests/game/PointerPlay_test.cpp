@@ -48,13 +48,13 @@ TEST_F(PointerPlayTest, EachTrialUndoesTheLastAndTheReleaseKeepsIt) {
     MoveTo(1, 1320, 400);   // on the edge between positions 2 and 3: in neither
     EXPECT_FIELDS((g.PieceAt, g.DropSlot, g.win.Piece(1).Pointer), (swapped, 7, Cursor::DragOverNothing));
     Image1_MouseUp(g, 1);
-    EXPECT_FIELDS((g.PieceAt, Drag(), g.win.Piece(1).Pointer, fake.sounds), (swapped, std::tuple(false, 0, 7, false, false), Cursor::Default,
-                         std::vector{g.AppFile(Sound::Marca)}));
+    EXPECT_FIELDS((g.PieceAt, Drag(), g.win.Piece(1).Pointer, fake.sounds),
+                  (swapped, std::tuple(false, 0, 7, false, false), Cursor::Default, Texts{g.AppFile(Sound::Marca)}));
     Press(5);  // back over its start, nothing is exchanged
     MoveOver(5, 8);
     MoveOver(5, 5);
     Image1_MouseUp(g, 5);
-    EXPECT_EQ(g.PieceAt, swapped);
+    EXPECT_FIELDS((g.PieceAt), (swapped));
 }
 
 TEST_F(PointerPlayTest, AnotherButtonCancelsTheTrialAndTheDropFrameWaitsForARelease) {

@@ -91,7 +91,8 @@ TEST(CompletionTest, EveryPieceHomeWinsOnceAndABoardWithoutPiecesNever) {
     // The game is still on while the message is open, the rest is done.
     f.fake.onMessage = [&](const test::ShownMessage& m) {
         EXPECT_FIELDS((m.icon, g.fPlaying, g.win.Image2.Visible, g.win.Image2.Z > zBefore, Timer1Runs(g),
-                             g.win.Label4.Visible, f.fake.sounds), (MsgIcon::Information, true, true, true, false, false, Texts{kAcaba}));
+                       g.win.Label4.Visible, f.fake.sounds),
+                      (MsgIcon::Information, true, true, true, false, false, Texts{kAcaba}));
     };
     CheckCompletion(g);
     f.fake.onMessage = nullptr;

@@ -42,7 +42,8 @@ TEST_F(SlipperyTest, TheBarFillsInTwentyTicksAndAFullOneChecksForTheWinBeforeAny
     EXPECT_FIELDS((g.PieceAt, fake.sounds.size()), (Board{0, 2, 1}, 0u));
     SwapPieces(g, 1, 2);  // solved in between: the next full bar announces it
     EXPECT_EQ(TicksToFullBar(), 20);
-    EXPECT_FIELDS((fake.MessageTexts(), Timer1Runs(g), g.fPlaying, g.win.Image2.Visible, g.PieceAt), (std::vector<std::string>{"Lo has logrado!"}, false, false, true, Board{0, 1, 2}));
+    EXPECT_FIELDS((fake.MessageTexts(), Timer1Runs(g), g.fPlaying, g.win.Image2.Visible, g.PieceAt),
+                  (std::vector<std::string>{"Lo has logrado!"}, false, false, true, Board{0, 1, 2}));
 }
 
 TEST_F(SlipperyTest, TwoMisplacedPiecesOnTheLargestBoardStayMisplacedAndTheMoveEnds) {

@@ -128,11 +128,13 @@ private slots:
             menus << menu->text();
             for (QAction* item : menu->menu()->actions()) menus << item->text() + ' ' + item->shortcut().toString();
         }
-        QCOMPARE_FIELDS((game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus), (QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
-                            QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
-                                         "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda",
-                                         "Como Jugar ", "Acerca de... "})));
-        QCOMPARE(game.form.MnuSave->isEnabled(), false);  // no game to save yet
+        QCOMPARE_FIELDS((game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus,
+                         game.form.MnuSave->isEnabled()),
+                        (QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
+                         QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
+                                      "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda", "Como Jugar ",
+                                      "Acerca de... "}),
+                         false));  // no game to save yet
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
         // Pictures are kept for the board's size in device pixels.
@@ -282,17 +284,17 @@ private slots:
             QTest::mouseMove(canvas, game.Middle(2));
             return canvas->cursor().shape();
         };
-        const auto shown = [&] { return std::pair(g.fDragging, canvas->cursor().shape()); };
+        const auto shown = [&] { return FIELDS(g.fDragging, canvas->cursor().shape()); };
         const Qt::CursorShape grabbed = grab();
         game.platform.answers = {MsgResult::Cancel};
         game.form.MnuNew->trigger();
         const auto afterBox = shown();
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
-        QCOMPARE(std::tuple(grabbed, grab(), afterBox), std::tuple(Qt::BitmapCursor, Qt::BitmapCursor,
-                                                                    std::pair(false, Qt::ArrowCursor)));
+        QCOMPARE_FIELDS((grabbed, grab(), afterBox),
+                        (Qt::BitmapCursor, Qt::BitmapCursor, std::tuple(false, Qt::ArrowCursor)));
         g.win.Label4.box.Width = g.win.Label1.box.Width;  // the next tick fills the bar
         QTRY_VERIFY_WITH_TIMEOUT(!g.fDragging, 60000);
-        QCOMPARE(shown(), std::pair(false, Qt::ArrowCursor));
+        QCOMPARE_FIELDS((shown()), (std::tuple(false, Qt::ArrowCursor)));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
     }
 
@@ -367,7 +369,7 @@ private slots:
         QVERIFY(game.Start({3, 3, 1, false, false, false}));
         GameState& g = game.g;
         const Board start = g.PieceAt;
-        const auto state = [&] { return std::tuple(int(g.KeySlot), g.fDragging, g.PieceAt == start); };
+        const auto state = [&] { return FIELDS(int(g.KeySlot), g.fDragging, g.PieceAt == start); };
         QTest::keyClick(game.form.Canvas(), Qt::Key_Right);  // the cursor shows at 5
         QTest::keyClick(&game.form, Qt::Key_Up);
         QTest::keyClick(game.form.menuBar(), Qt::Key_Space);
@@ -375,15 +377,16 @@ private slots:
         const auto tried = state();
         QMenu* juego = game.form.menuBar()->actions().at(0)->menu();
         juego->popup(game.form.mapToGlobal(QPoint(20, 20)));
-        QTRY_VERIFY(juego->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(juego->isVisible(), 30000);
         QTest::keyClick(juego, Qt::Key_Down);
         const bool walked = juego->activeAction() != nullptr;
         QTest::keyClick(juego, Qt::Key_Escape);
-        const auto underMenu = std::tuple(state(), walked, juego->isVisible());
+        const auto underMenu = state();
+        const bool menuOpen = juego->isVisible();
         QTest::keyClick(game.form.Canvas(), Qt::Key_Escape);
-        QCOMPARE(std::tuple(tried, underMenu, state(), game.form.Canvas()->cursor().shape()),
-                 std::tuple(std::tuple(3, true, false), std::tuple(std::tuple(3, true, false), true, false),
-                            std::tuple(3, false, true), Qt::ArrowCursor));
+        QCOMPARE_FIELDS((tried, underMenu, walked, menuOpen, state(), game.form.Canvas()->cursor().shape()),
+                        (std::tuple(3, true, false), std::tuple(3, true, false), true, false,
+                         std::tuple(3, false, true), Qt::ArrowCursor));
     }
 
     // A shuffled 4 x 4 sliding board and a 3 x 3 ordinary one solved with
@@ -411,8 +414,8 @@ private slots:
             go(p);
             press(Qt::Key_Return);
         }
-        QCOMPARE(std::tuple(slid, g.fWon, game.platform.MessageTexts()),
-                 std::tuple(true, true, Texts{"Lo has logrado!", "Lo has logrado!"}));
+        QCOMPARE_FIELDS((slid, g.fWon, game.platform.MessageTexts()),
+                        (true, true, Texts{"Lo has logrado!", "Lo has logrado!"}));
     }
 };
 
