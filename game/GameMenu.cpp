@@ -4,6 +4,7 @@
 #include "game/GameMenu.h"
 
 #include "game/Boxes.h"
+#include "game/GameKeeping.h"
 #include "game/KeptGame.h"
 #include "game/NewPuzzle.h"
 #include "game/PictureLoading.h"
@@ -36,6 +37,10 @@ void MnuConf_Click(GameState& g) {
         g.win.Label4.Visible = true;
     }
     g.fSkipConfirm = false;
+}
+
+void MnuContinue_Click(GameState& g) {
+    ContinueGame(g);
 }
 
 void MnuSave_Click(GameState& g) {

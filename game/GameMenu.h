@@ -14,7 +14,8 @@ void MnuLoad_Click(GameState& g);  // "Cargar imagen": ChoosePicture
 // or lets the slippery pieces go on as the new settings ask.
 void MnuConf_Click(GameState& g);
 
-void MnuSave_Click(GameState& g);  // "Guardar partida...": SaveGame, while CanSaveGame
-void MnuOpen_Click(GameState& g);  // "Abrir partida...": ChooseSavedGame
+void MnuContinue_Click(GameState& g);  // "Continuar partida": ContinueGame, while CanContinueGame
+void MnuSave_Click(GameState& g);      // "Guardar partida...": SaveGame, while CanSaveGame
+void MnuOpen_Click(GameState& g);      // "Abrir partida...": ChooseSavedGame
 
 }  // namespace quilto

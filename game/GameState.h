@@ -8,6 +8,7 @@
 // interface thread only.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,26 @@ private:
     std::vector<std::int16_t> cells_;
 };
 
+// What the background writer knows of the files it keeps (game/GameKeeping.cpp).
+struct KeptFiles;
+
+// The game in progress kept by itself in the user's data folder
+// (game/GameKeeping.h).
+struct Keeping {
+    std::string Folder;         // ends in the path separator; "" when there is none
+    bool fCanWrite = false;     // the folder takes files: the game in progress is kept there
+    bool fCanContinue = false;  // a kept game lies there that can be read ("Continuar partida")
+    // The board last kept or let go after its win (BoardSerial), and the
+    // board as it was then; 0 before the first in this run.
+    std::uint32_t Serial = 0;
+    bool fWritten = false;  // Serial's board was kept, not let go
+    std::vector<std::int16_t> PieceAt;
+    std::int16_t EmptySlot = 0;
+    std::int16_t BarTicks = 0;
+    double Due = -1;                   // when the change not yet kept is written; negative: none waits
+    std::shared_ptr<KeptFiles> files;  // touched by the background work alone
+};
+
 struct GameState {
     explicit GameState(Platform& platform) : platform(platform) {}
 
@@ -73,9 +94,9 @@ struct GameState {
     std::int16_t LaidCount = 0;  // pieces the layout generator has laid so far
     double UnitWidth = 0;        // one layout unit, window units, on whole pixels
     double UnitHeight = 0;
-    Grid LayoutGrid;             // the unit grid the generator fills
+    Grid LayoutGrid;                   // the unit grid the generator fills
     std::vector<UnitRect> LaidPieces;  // the units of piece k at [k - 1], as laid
-    std::int16_t GridSize = 0;   // units per side (= Rows)
+    std::int16_t GridSize = 0;         // units per side (= Rows)
 
     // The area the board may take, window units; fixed once by the layout.
     std::int32_t BoardWidth = 0;
@@ -94,15 +115,15 @@ struct GameState {
     // start-up reads; empty: "Quilto.ini" beside the program, and the saved one.
     std::string SettingsPath;
     std::string SettingsReadPath;
-    bool fAdjacent = false;       // result of TestAdjacent
-    bool fDragging = false;       // a drag is in progress
-    std::int16_t DragSlot = 0;    // where the drag started; 0 without one
-    std::int16_t DropSlot = 0;    // the position the drag's trial exchange trades with; 0 before any
-    bool fKeyCarrying = false;    // the drag in progress was picked up with the keyboard
-    std::int16_t KeySlot = 0;     // the position the keyboard cursor is on; 0 before the first arrow
-    bool fPeeking = false;        // F8 shows the finished picture
-    bool fKeyMoving = false;      // F7 marks the misplaced pieces
-    bool fLayoutPending = true;   // the board frame waits for its one-time layout
+    bool fAdjacent = false;      // result of TestAdjacent
+    bool fDragging = false;      // a drag is in progress
+    std::int16_t DragSlot = 0;   // where the drag started; 0 without one
+    std::int16_t DropSlot = 0;   // the position the drag's trial exchange trades with; 0 before any
+    bool fKeyCarrying = false;   // the drag in progress was picked up with the keyboard
+    std::int16_t KeySlot = 0;    // the position the keyboard cursor is on; 0 before the first arrow
+    bool fPeeking = false;       // F8 shows the finished picture
+    bool fKeyMoving = false;     // F7 marks the misplaced pieces
+    bool fLayoutPending = true;  // the board frame waits for its one-time layout
 
     // The main window's elements and the pictures they show.
     Window win;
@@ -118,6 +139,9 @@ struct GameState {
     // The folder of the last game saved, where the save dialog opens next;
     // empty until then (the user's documents).
     std::string SavedGameFolder;
+
+    // The game in progress kept by itself.
+    Keeping keeping;
 
     // Opens the configuration dialog modally; set by the window. The game
     // opens it through OpenConfiguration (game/Boxes.h).

@@ -27,18 +27,22 @@ public:
     std::int32_t height() const { return lease_ ? lease_->picture.height : 0; }
     // The file's own name (no folder) and its bytes; empty when not known.
     const std::string& name() const { return lease_ ? lease_->name : None(); }
-    const std::string& bytes() const { return lease_ ? lease_->bytes : None(); }
+    const std::string& bytes() const { return lease_ ? *lease_->bytes : None(); }
+    // The same bytes, shared with work done on another thread: they never
+    // change, and the decoded picture stays with the game.
+    std::shared_ptr<const std::string> SharedBytes() const { return lease_ ? lease_->bytes : nullptr; }
 
 private:
     struct Lease {
         Lease(Platform& p, const LoadedPicture& l, std::string n, std::string b)
-            : platform(p), picture(l), name(std::move(n)), bytes(std::move(b)) {}
+            : platform(p), picture(l), name(std::move(n)), bytes(std::make_shared<const std::string>(std::move(b))) {}
         Lease(const Lease&) = delete;
         Lease& operator=(const Lease&) = delete;
         ~Lease() { platform.ReleasePicture(picture.id); }
         Platform& platform;
         LoadedPicture picture;
-        std::string name, bytes;
+        std::string name;
+        std::shared_ptr<const std::string> bytes;
     };
     static const std::string& None() {
         static const std::string none;

@@ -50,9 +50,14 @@ bool CanSaveGame(const GameState& g) {
 }
 
 SavedGame CaptureSavedGame(const GameState& g) {
+    SavedGame saved = CaptureBoard(g);
+    saved.PictureBytes = g.BoardPicture.bytes();
+    return saved;
+}
+
+SavedGame CaptureBoard(const GameState& g) {
     SavedGame saved;
     saved.PictureName = g.BoardPicture.name();
-    saved.PictureBytes = g.BoardPicture.bytes();
     saved.settings = g.settings;
     if (g.settings.fIrregular) saved.Pieces = g.LaidPieces;
     if (g.PieceCount > 0 && g.PieceAt.size() > static_cast<std::size_t>(g.PieceCount)) {
@@ -92,16 +97,19 @@ void OpenSavedGame(GameState& g, const std::string& path) {
         return;
     }
     bytes.clear();
-    SavedGame& saved = decoded.game;
+    OpenGameRecord(g, std::move(decoded.game));
+}
+
+bool OpenGameRecord(GameState& g, SavedGame saved) {
     const LoadedPicture loaded = g.platform.LoadPictureBytes(saved.PictureBytes);
     HeldPicture picture(g.platform, loaded, saved.PictureName, std::move(saved.PictureBytes));
     if (picture.id() == kNoPictureId) {
         ShowMessage(g, kBadSavedGame, MsgIcon::Exclamation);
-        return;
+        return false;
     }
     if (g.fPlaying &&
         ShowMessage(g, "Quieres empezar otro puzzle?", MsgIcon::Question, MsgButtons::OkCancel) == MsgResult::Cancel)
-        return;
+        return false;
     // The board is built aside, so that one this screen cannot hold leaves
     // the game in play as it was.
     GameState built(g);
@@ -111,9 +119,10 @@ void OpenSavedGame(GameState& g, const std::string& path) {
         RebuildSavedGame(built, saved);
     } catch (const BoardTooLarge&) {
         ShowMessage(g, TooLargeMessage(saved.settings), MsgIcon::Exclamation);
-        return;
+        return false;
     }
     AdoptBoard(g, built);
+    return true;
 }
 
 bool IsSavedGameName(const std::string& path) {

@@ -19,6 +19,9 @@ bool CanSaveGame(const GameState& g);
 // file the board was cut from; a picture whose file could not be read gives
 // a record without bytes, which CheckSavedGame refuses.
 SavedGame CaptureSavedGame(const GameState& g);
+// The same record without the picture's bytes: what a change of the board
+// changes, cheap to copy.
+SavedGame CaptureBoard(const GameState& g);
 
 // Asks for a file name (the picture's own name, in the folder of the last
 // game saved) and writes the game there whole or not at all; a failure says
@@ -34,6 +37,10 @@ void ChooseSavedGame(GameState& g);
 // gets the board-too-large message. Refused, declined or too large, nothing
 // changes. Opened, its picture and settings are the ones in force.
 void OpenSavedGame(GameState& g, const std::string& path);
+
+// Opens a record that passed CheckSavedGame as OpenSavedGame opens a file's;
+// true when its board took the place of the one in play.
+bool OpenGameRecord(GameState& g, SavedGame saved);
 
 // Whether a file is to be opened as a saved game rather than a picture: its
 // name ends in ".quilto", in any case.

@@ -3,6 +3,7 @@
 
 #include "game/MainWindow.h"
 
+#include "game/GameKeeping.h"
 #include "game/Numbers.h"
 #include "game/Paths.h"
 #include "settings/SettingsFile.h"
@@ -73,6 +74,7 @@ void Form_Load(GameState& g, const std::string& appDir) {
     g.fPlaying = false;
     g.fBorders = true;
     g.settings = LoadSettings(g.SettingsFileToRead());
+    FindKeptGame(g);
 }
 
 bool Form_Resize(GameState& g, WindowState state, float outerWidth, float outerHeight) {

@@ -27,6 +27,7 @@ public:
     void U8(unsigned v) { out_.push_back(static_cast<char>(v & 0xFF)); }
     void U16(unsigned v) { U8(v), U8(v >> 8); }
     void U32(std::uint32_t v) { U16(v & 0xFFFF), U16(v >> 16); }
+    void U64(std::uint64_t v) { U32(static_cast<std::uint32_t>(v)), U32(static_cast<std::uint32_t>(v >> 32)); }
     void Bytes(std::string_view b) { out_.append(b); }
     std::string Take() { return std::move(out_); }
 
@@ -63,6 +64,10 @@ public:
     std::uint32_t U32() {
         const std::uint32_t lo = U16();
         return lo | static_cast<std::uint32_t>(U16()) << 16;
+    }
+    std::uint64_t U64() {
+        const std::uint64_t lo = U32();
+        return lo | static_cast<std::uint64_t>(U32()) << 32;
     }
     std::int16_t I16() { return static_cast<std::int16_t>(U16()); }
     std::string_view Bytes(std::size_t n) {
@@ -121,6 +126,28 @@ SavedGame Read(std::string_view bytes) {
     return game;
 }
 
+// The board file's fixed fields: version, fingerprint, count, empty slot, bar.
+constexpr std::size_t kBoardFixedBytes = 2 + 8 + 2 + 2 + 1;
+
+SavedGame ReadBoard(const SavedGame& base, std::uint64_t savedFingerprint, std::string_view bytes) {
+    if (!bytes.starts_with(kKeptBoardMagic)) throw Refusal{SavedGameFault::NotASavedGame};
+    Reader in(bytes.substr(kKeptBoardMagic.size()));
+    const unsigned version = in.U16();
+    if (version == 0) throw Refusal{SavedGameFault::NotASavedGame};
+    if (version > kSavedGameVersion) throw Refusal{SavedGameFault::NewerVersion};
+    if (in.U64() != savedFingerprint) throw Refusal{SavedGameFault::NotASavedGame};
+    const unsigned count = in.U16();
+    if (count != static_cast<unsigned>(base.PieceCount())) throw Refusal{SavedGameFault::BadPieceCount};
+    in.Need(count * kPieceAtBytes);
+    SavedGame game = base;
+    for (unsigned p = 1; p <= count; ++p) game.PieceAt[p] = in.I16();
+    game.EmptySlot = in.I16();
+    game.BarTicks = static_cast<std::int16_t>(in.U8());
+    if (in.Left() > 0) throw Refusal{SavedGameFault::TrailingBytes};
+    if (const SavedGameFault fault = CheckSavedGame(game); fault != SavedGameFault::None) throw Refusal{fault};
+    return game;
+}
+
 }  // namespace
 
 std::optional<std::string> EncodeSavedGame(const SavedGame& game) {
@@ -151,6 +178,36 @@ std::optional<std::string> EncodeSavedGame(const SavedGame& game) {
     out.U32(static_cast<std::uint32_t>(game.PictureBytes.size()));
     out.Bytes(game.PictureBytes);
     return out.Take();
+}
+
+std::uint64_t FileFingerprint(std::string_view bytes) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    return h;
+}
+
+std::string EncodeKeptBoard(const SavedGame& game, std::uint64_t savedFingerprint) {
+    const auto count = static_cast<unsigned>(game.PieceCount());
+    Writer out(kKeptBoardMagic.size() + kBoardFixedBytes + count * kPieceAtBytes);
+    out.Bytes(kKeptBoardMagic);
+    out.U16(kSavedGameVersion);
+    out.U64(savedFingerprint);
+    out.U16(count);
+    for (unsigned p = 1; p <= count; ++p) out.U16(static_cast<unsigned>(game.PieceAt[p]));
+    out.U16(static_cast<unsigned>(game.EmptySlot));
+    out.U8(static_cast<unsigned>(game.BarTicks));
+    return out.Take();
+}
+
+std::optional<SavedGame> ApplyKeptBoard(const SavedGame& base, std::uint64_t savedFingerprint,
+                                        std::string_view boardBytes) {
+    try {
+        return ReadBoard(base, savedFingerprint, boardBytes);
+    } catch (const Refusal&) {
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 DecodedSavedGame DecodeSavedGame(std::string_view bytes) {

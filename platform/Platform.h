@@ -8,6 +8,7 @@
 // beside it and tests use a scripted fake.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quilto {
@@ -73,6 +74,26 @@ public:
     // failure at any point leaves the old file (or its absence) as it was.
     // Returns false on failure.
     virtual bool WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
+
+    // The folder where the program keeps files of its own (the game in
+    // progress), ending in the path separator and made if missing; "" when
+    // there is none. writable tells whether files can be written there.
+    virtual std::string DataFolder(bool& writable) = 0;
+
+    // Runs work on a thread of its own, after all the work given before,
+    // and returns at once. The work shares nothing with the game: it holds
+    // copies, and reaches files through the four calls below alone
+    // (WriteFileAtomically, ReadWholeFile, RemoveFile, FileStamp), which may
+    // be made from that thread.
+    virtual void RunInBackground(std::function<void()> work) = 0;
+    // Waits until all the work given to RunInBackground is done.
+    virtual void FinishBackgroundWork() = 0;
+
+    // Removes the file at path; true when it is gone (or was never there).
+    virtual bool RemoveFile(const std::string& path) = 0;
+    // A mark of the file at path that changes whenever the file is written
+    // or replaced; "" when there is no such file.
+    virtual std::string FileStamp(const std::string& path) = 0;
 
     // Lets the window process the events that are pending, once.
     virtual void ProcessPendingEvents() = 0;

@@ -17,6 +17,10 @@
 #include <QTranslator>
 #include <QUrl>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace quilto {
 namespace {
 
@@ -44,6 +48,7 @@ private:
 
 QtPlatform::QtPlatform(qint64 maxPixels, PictureReader read) : maxPixels_(maxPixels), read_(std::move(read)) {
     clock_.start();
+    background_.setMaxThreadCount(1);
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -170,6 +175,45 @@ bool QtPlatform::WriteFileAtomically(const std::string& path, const std::string&
     if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
     return file.write(bytes.data(), size) == size && file.flush() && file.commit();
+}
+
+std::string QtPlatform::DataFolder(bool& writable) {
+    writable = false;
+    if (dataFolder_.isEmpty()) return {};
+    QDir().mkpath(dataFolder_);
+    const QFileInfo folder(dataFolder_);
+    if (!folder.isDir()) return {};  // a file in its place, or nothing could be made
+    writable = folder.isWritable();
+    return QDir::toNativeSeparators(QDir(dataFolder_).absolutePath() + QLatin1Char('/')).toStdString();
+}
+
+void QtPlatform::RunInBackground(std::function<void()> work) {
+    background_.start(std::move(work));
+}
+
+void QtPlatform::FinishBackgroundWork() {
+    background_.waitForDone();
+}
+
+bool QtPlatform::RemoveFile(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.remove() || !QFileInfo::exists(file.fileName());
+}
+
+std::string QtPlatform::FileStamp(const std::string& path) {
+#ifdef Q_OS_UNIX
+    // A file put in place by a rename is a new inode; one written in place
+    // has a new modification time, to the nanosecond.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' +
+           std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec);
+#else
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.isFile()) return {};
+    return QString::number(info.size()).toStdString() + ':' +
+           QString::number(info.lastModified().toMSecsSinceEpoch()).toStdString();
+#endif
 }
 
 void QtPlatform::ProcessPendingEvents() {

@@ -7,6 +7,7 @@
 // larger than the screen shows them) and files saved whole with QSaveFile.
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QThreadPool>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -38,6 +39,9 @@ public:
     // or fitted to, asked at every load: pictures keep no more pixels than
     // they need to cover it. Unset, they keep every pixel.
     void SetShownArea(std::function<QSize()> f) { shownArea_ = std::move(f); }
+    // The folder DataFolder gives (the user's, for the program); unset, the
+    // program keeps nothing of its own.
+    void SetDataFolder(const QString& folder) { dataFolder_ = folder; }
 
     MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons) override;
     void PlaySound(const std::string& path) override;
@@ -49,6 +53,11 @@ public:
     bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
     void ReleasePicture(PictureId id) override;
     bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
+    std::string DataFolder(bool& writable) override;
+    void RunInBackground(std::function<void()> work) override;
+    void FinishBackgroundWork() override;
+    bool RemoveFile(const std::string& path) override;
+    std::string FileStamp(const std::string& path) override;
     void ProcessPendingEvents() override;
     double Now() override;
     std::uint64_t ClockSeed() override;
@@ -75,6 +84,10 @@ private:
     QElapsedTimer clock_;
     std::function<void()> beforeEvents_;
     std::function<QSize()> shownArea_;
+    QString dataFolder_;
+    // One thread, so that work runs in the order it was given. Declared
+    // last: it is destroyed first, waiting for the work in hand.
+    QThreadPool background_;
 };
 
 // Loads Qt's own Spanish translations, so that standard buttons read

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <utility>
 
+#include "game/GameKeeping.h"
 #include "game/GameMenu.h"
 #include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
@@ -105,6 +106,14 @@ Form1::Form1(GameState& g, const std::string& appDir, BoardCanvas::PictureLookup
     layoutFallback_.setSingleShot(true);
     layoutFallback_.setInterval(300);
     connect(&layoutFallback_, &QTimer::timeout, this, &Form1::LayOutWithoutWindowManager);
+    keepTimer_.setSingleShot(true);
+    connect(&keepTimer_, &QTimer::timeout, this, [this] { Run([] {}); });
+    // The program ends (its window closed, the system asking, the desktop
+    // session ending): the game in progress is kept as it stands.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { KeepGameNow(g_); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        if (!running_) KeepGameNow(g_);
+    });
     g_.ShowConfiguration = [this] {
         Sync();  // a paused timer stays paused while the dialog is open
         ConfigurationDialog()->ShowModal();
@@ -143,6 +152,8 @@ void Form1::BuildMenu() {
     MnuConf = juego->addAction(QStringLiteral("Configuración"));
     MnuConf->setShortcut(Qt::Key_F4);
     juego->addSeparator();
+    MnuContinue = juego->addAction(QStringLiteral("Continuar partida"));
+    MnuContinue->setShortcut(Qt::CTRL | Qt::Key_R);
     MnuSave = juego->addAction(QStringLiteral("Guardar partida..."));
     MnuSave->setShortcut(Qt::CTRL | Qt::Key_S);
     MnuOpen = juego->addAction(QStringLiteral("Abrir partida..."));
@@ -155,11 +166,11 @@ void Form1::BuildMenu() {
     connect(MnuNew, &QAction::triggered, this, [this] { Run([this] { MnuNew_Click(g_); }); });
     connect(MnuLoad, &QAction::triggered, this, [this] { Run([this] { MnuLoad_Click(g_); }); });
     connect(MnuConf, &QAction::triggered, this, [this] { Run([this] { MnuConf_Click(g_); }); });
+    connect(MnuContinue, &QAction::triggered, this, [this] { Run([this] { MnuContinue_Click(g_); }); });
     connect(MnuSave, &QAction::triggered, this, [this] { Run([this] { MnuSave_Click(g_); }); });
     connect(MnuOpen, &QAction::triggered, this, [this] { Run([this] { MnuOpen_Click(g_); }); });
-    connect(MnuHow, &QAction::triggered, this, [this] {
-        g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir));
-    });
+    connect(MnuHow, &QAction::triggered, this,
+            [this] { g_.platform.ShellOpen(kHelpFileName, WithoutTrailingSeparator(g_.AppDir)); });
     // Not a game command: the slippery pieces keep moving under the box. A
     // drag ends as the box opens, as under the game's own boxes. Like a
     // command, it is dropped while another one waits in its pass of events.
@@ -179,6 +190,7 @@ void Form1::Run(F&& command) {
     const QScopedValueRollback<bool> running(running_, true);
     command();
     HandOverLostReleases();
+    KeepGame(g_);
     Sync();
 }
 
@@ -188,7 +200,9 @@ void Form1::HandOverLostReleases() {
 }
 
 void Form1::ConnectPointer() {
-    const auto at = [](QPointF units) { return std::pair(static_cast<float>(units.x()), static_cast<float>(units.y())); };
+    const auto at = [](QPointF units) {
+        return std::pair(static_cast<float>(units.x()), static_cast<float>(units.y()));
+    };
     connect(canvas_, &BoardCanvas::pointerPressed, this, [this, at](int button, bool othersHeld, QPointF units) {
         pointerAt_ = units;
         Run([&] { router_.Press(g_, button, othersHeld, at(units).first, at(units).second); });
@@ -204,8 +218,7 @@ void Form1::ConnectPointer() {
 }
 
 void Form1::ShowPointer() {
-    const Cursor wanted =
-        router_.CursorAt(g_, static_cast<float>(pointerAt_.x()), static_cast<float>(pointerAt_.y()));
+    const Cursor wanted = router_.CursorAt(g_, static_cast<float>(pointerAt_.x()), static_cast<float>(pointerAt_.y()));
     // Drawn only when it changes, not at every move of a drag.
     if (wanted == shownPointer_) return;
     shownPointer_ = wanted;
@@ -260,6 +273,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Sync() {
     canvas_->Sync();
     if (MnuSave) MnuSave->setEnabled(CanSaveGame(g_));
+    if (MnuContinue) MnuContinue->setEnabled(CanContinueGame(g_));
+    // A change waiting to be kept is written when its time comes, through
+    // Run like any command: never in the middle of one.
+    if (const double in = SecondsUntilKept(g_); in >= 0 && !keepTimer_.isActive())
+        keepTimer_.start(static_cast<int>(in * 1000) + 1);
     if (const bool runs = Timer1Runs(g_); runs != timer1_.isActive()) {
         if (runs)
             timer1_.start();
@@ -335,7 +353,9 @@ void Form1::LayOutWithoutWindowManager() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Closing the window ends the program at once; nothing is asked or saved.
+    // Closing the window ends the program at once; nothing is asked. The
+    // game in progress is kept as it stands.
+    if (!running_) KeepGameNow(g_);
     event->accept();
     QCoreApplication::quit();
 }

@@ -46,8 +46,9 @@ public:
     QAction* MnuNew = nullptr;
     QAction* MnuLoad = nullptr;
     QAction* MnuConf = nullptr;
-    QAction* MnuSave = nullptr;  // "Guardar partida...", enabled while a game can be saved
-    QAction* MnuOpen = nullptr;  // "Abrir partida..."
+    QAction* MnuContinue = nullptr;  // "Continuar partida", enabled while a kept game can be opened
+    QAction* MnuSave = nullptr;      // "Guardar partida...", enabled while a game can be saved
+    QAction* MnuOpen = nullptr;      // "Abrir partida..."
     QAction* MnuHow = nullptr;
     QAction* MnuInfo = nullptr;
 
@@ -83,6 +84,7 @@ private:
     Form2* form2_ = nullptr;
     QTimer timer1_;
     QTimer layoutFallback_;
+    QTimer keepTimer_;  // a change of the board waits this long to be kept
     bool running_ = false;
     std::string gameToOpen_;  // waits for the board frame's layout
     // F5 to F8 whose press reached the game and whose release has not; and

@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "game/GameState.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsLocation.h"
+#include "ui/EndSignals.h"
 #include "ui/Form1.h"
 #include "ui/FormMorvelin.h"
 
@@ -16,7 +18,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quilto"));
     quilto::InstallSpanishTranslations(app);
 
+    quilto::QuitOnEndSignals();
+
     quilto::QtPlatform platform;
+    // The game in progress is kept in the user's data folder.
+    platform.SetDataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     quilto::GameState g(platform);
     const QString appDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const quilto::SettingsFiles settings = quilto::SettingsFilesFor(appDir);

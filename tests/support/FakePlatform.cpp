@@ -3,6 +3,8 @@
 
 #include "support/FakePlatform.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -68,6 +70,32 @@ bool FakePlatform::WriteFileAtomically(const std::string& path, const std::strin
     const bool replaced = written && !ec;
     if (!replaced) std::filesystem::remove(scratch, ec);
     return replaced;
+}
+
+void FakePlatform::RunInBackground(std::function<void()> work) {
+    backgroundWork.push_back(std::move(work));
+    if (!deferBackground) RunBackgroundWork();
+}
+
+void FakePlatform::RunBackgroundWork() {
+    while (!backgroundWork.empty()) {
+        const std::function<void()> work = std::move(backgroundWork.front());
+        backgroundWork.pop_front();
+        work();
+    }
+}
+
+bool FakePlatform::RemoveFile(const std::string& path) {
+    if (failWrites) return false;
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    return !ec;
+}
+
+std::string FakePlatform::FileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' + std::to_string(st.st_mtim.tv_nsec);
 }
 
 std::vector<std::string> FakePlatform::MessageTexts() const {

@@ -43,11 +43,18 @@ public:
     std::vector<PictureId> released;
     // Picture bytes the fake decodes: bytes -> size.
     std::map<std::string, std::pair<int, int>> pictureBytes;
-    std::deque<std::string> savePaths;  // for the save dialog, in order; then "" (cancel)
+    std::deque<std::string> savePaths;                             // for the save dialog, in order; then "" (cancel)
     std::vector<std::pair<std::string, std::string>> saveDialogs;  // folder and name offered
     // Files are written for real, to a scratch file renamed over the old one;
     // while failWrites is set every write fails and nothing is written.
     bool failWrites = false;
+    // The data folder, as DataFolder gives it ("": none) and whether it takes files.
+    std::string dataFolder;
+    bool dataWritable = true;
+    // Background work runs at once, unless deferBackground holds it until
+    // FinishBackgroundWork or RunBackgroundWork.
+    bool deferBackground = false;
+    std::deque<std::function<void()>> backgroundWork;
     PictureId nextId = 1;
     int pendingEventPasses = 0;
     std::function<void()> onPendingEvents;
@@ -64,6 +71,15 @@ public:
     bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
     void ReleasePicture(PictureId id) override { released.push_back(id); }
     bool WriteFileAtomically(const std::string& path, const std::string& bytes) override;
+    std::string DataFolder(bool& writable) override {
+        writable = !dataFolder.empty() && dataWritable;
+        return dataFolder;
+    }
+    void RunInBackground(std::function<void()> work) override;
+    void FinishBackgroundWork() override { RunBackgroundWork(); }
+    void RunBackgroundWork();
+    bool RemoveFile(const std::string& path) override;
+    std::string FileStamp(const std::string& path) override;
     void ProcessPendingEvents() override {
         ++pendingEventPasses;
         if (onPendingEvents) onPendingEvents();

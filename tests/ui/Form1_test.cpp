@@ -8,10 +8,10 @@
 #include "ui/Form1.h"
 
 #include <QMenu>
-#include <map>
-#include <queue>
 #include <QMenuBar>
 #include <QPainter>
+#include <map>
+#include <queue>
 
 #include "game/Exchange.h"
 #include "game/KeyboardAids.h"
@@ -68,7 +68,6 @@ struct Spy : QObject {
     }
 };
 
-
 // The arrows that solve a sliding 4 x 4 board: weighted A* over the empty
 // slot's steps with the pieces' Manhattan distance; an arrow moves the empty
 // slot the opposite way.
@@ -88,7 +87,8 @@ std::vector<Qt::Key> SlidingSolution(const Board& at) {
     };
     const State goal = 0xFEDCBA9876543210ull;
     // The empty slot's step and the arrow that makes it.
-    const std::pair<int, Qt::Key> steps[] = {{1, Qt::Key_Left}, {-1, Qt::Key_Right}, {4, Qt::Key_Up}, {-4, Qt::Key_Down}};
+    const std::pair<int, Qt::Key> steps[] = {
+        {1, Qt::Key_Left}, {-1, Qt::Key_Right}, {4, Qt::Key_Up}, {-4, Qt::Key_Down}};
     std::map<State, std::pair<State, Qt::Key>> from;
     std::map<State, int> depth;
     std::priority_queue<std::pair<int, State>, std::vector<std::pair<int, State>>, std::greater<>> open;
@@ -102,8 +102,8 @@ std::vector<Qt::Key> SlidingSolution(const Board& at) {
         for (const auto& [step, key] : steps) {
             const int n = e + step;
             if (n < 0 || n > 15 || (std::abs(step) == 1 && n / 4 != e / 4)) continue;
-            const State t = (s & ~(State(15) << 4 * n) & ~(State(15) << 4 * e)) | State(piece(s, n)) << 4 * e |
-                            State(15) << 4 * n;
+            const State t =
+                (s & ~(State(15) << 4 * n) & ~(State(15) << 4 * e)) | State(piece(s, n)) << 4 * e | State(15) << 4 * n;
             if (depth.count(t)) continue;
             depth[t] = depth[s] + 1, from[t] = {s, key};
             open.push({depth[t] + 3 * cost(t), t});
@@ -129,21 +129,21 @@ private slots:
             for (QAction* item : menu->menu()->actions()) menus << item->text() + ' ' + item->shortcut().toString();
         }
         QCOMPARE_FIELDS((game.form.windowTitle(), game.form.windowIcon().isNull(), game.g.settings, menus,
-                         game.form.MnuSave->isEnabled()),
+                         game.form.MnuSave->isEnabled(), game.form.MnuContinue->isEnabled()),
                         (QString("Quilto 1.0"), false, Settings{6, 4, 2, false, true, false},
                          QStringList({"Juego", "Nuevo F2", "Cargar imagen F3", "Configuración F4", " ",
-                                      "Guardar partida... Ctrl+S", "Abrir partida... Ctrl+O", "Ayuda", "Como Jugar ",
-                                      "Acerca de... "}),
-                         false));  // no game to save yet
+                                      "Continuar partida Ctrl+R", "Guardar partida... Ctrl+S",
+                                      "Abrir partida... Ctrl+O", "Ayuda", "Como Jugar ", "Acerca de... "}),
+                         false, false));  // no game to save yet, none kept
         const QSize outer = game.form.frameGeometry().size();
         const Box frame = game.g.win.Label1.box;
         // Pictures are kept for the board's size in device pixels.
         const qreal ratio = game.form.devicePixelRatioF();
-        QCOMPARE_FIELDS((frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight,
-                         game.form.LargestBoardPixels()),
-                        (Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame,
-                         std::int32_t(frame.Width), std::int32_t(frame.Height),
-                         QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
+        QCOMPARE_FIELDS(
+            (frame, game.g.win.Image2.box, game.g.BoardWidth, game.g.BoardHeight, game.form.LargestBoardPixels()),
+            (Box{120, 120, outer.width() * 15.0f - 480, outer.height() * 15.0f - 880}, frame, std::int32_t(frame.Width),
+             std::int32_t(frame.Height),
+             QSize(int(std::ceil(frame.Width / 15 * ratio)), int(std::ceil(frame.Height / 15 * ratio)))));
         game.form.showNormal();
         QTRY_VERIFY_WITH_TIMEOUT(game.form.isMaximized(), 30000);
         QCOMPARE(game.g.win.Label1.box, frame);
@@ -404,7 +404,8 @@ private slots:
         QVERIFY(game.Start({3, 3, 1, false, false, false}));
         press(Qt::Key_Right);  // the cursor shows at 5
         const auto go = [&](int to) {
-            for (; (g.KeySlot - 1) % 3 != (to - 1) % 3;) press((g.KeySlot - 1) % 3 < (to - 1) % 3 ? Qt::Key_Right : Qt::Key_Left);
+            for (; (g.KeySlot - 1) % 3 != (to - 1) % 3;)
+                press((g.KeySlot - 1) % 3 < (to - 1) % 3 ? Qt::Key_Right : Qt::Key_Left);
             for (; g.KeySlot != to;) press(g.KeySlot < to ? Qt::Key_Down : Qt::Key_Up);
         };
         for (int p = 1; p <= 9; ++p) {
