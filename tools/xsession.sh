@@ -33,6 +33,8 @@ now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 # start_x_session WORK_FOLDER [WIDTHxHEIGHT]: sets DISPLAY.
 start_x_session() {
   local work=$1 size=${2:-1280x800}
+  # The game in progress is kept in the work folder, not in the user's own.
+  export XDG_DATA_HOME="$work/data"
   # The server picks a free display and writes its number once it is ready.
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -ac 3>"$work/display" 2>"$work/xvfb.log" &
   x_pids+=($!)
