@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "game/ConfigDialog.h"
+#include "game/GameKeeping.h"
 #include "game/GameMenu.h"
 #include "game/KeptGame.h"
 #include "game/KeyboardAids.h"
@@ -65,7 +66,9 @@ std::vector<int> Home(const Board& b) {
         if (b[std::size_t(p)] == p) home.push_back(p);
     return home;
 }
-bool Solved(const Board& b) { return b.size() > 1 && Home(b).size() == b.size() - 1; }
+bool Solved(const Board& b) {
+    return b.size() > 1 && Home(b).size() == b.size() - 1;
+}
 
 // How often the games reached each corner the checks are about.
 using Stats = std::map<std::string, long>;
@@ -80,7 +83,14 @@ class RandomGame {
 
 public:
     RandomGame(std::uint64_t seed, Stats& stats) : seed_(seed), dice_(seed), stats_(stats) {
-        fake_.pictures = kPictures;
+        // Picture files with bytes of their own, so that games are kept with them.
+        for (const auto& [path, size] : kPictures) {
+            const std::string name = std::filesystem::path(path).filename().string(), bytes = "picture " + name;
+            std::ofstream(dir_.File(name), std::ios::binary) << bytes;
+            fake_.pictures[dir_.File(name)] = fake_.pictureBytes[bytes] = size;
+        }
+        fake_.dataFolder = dir_.File("datos") + "/";
+        std::filesystem::create_directory(fake_.dataFolder);
         WriteSettingsFile();
         fake_.clockSeed = seed * 0x9E3779B97F4A7C15ull + 1;
         fake_.tick = 0.001;  // the layout gives up an attempt after a second of this clock
@@ -103,6 +113,8 @@ public:
             watchdog.Arm(what);
             KeepAndReopen();
             const bool played = Step(e);
+            KeepGame(g_);  // as the window does after every command and tick
+            if (g_.fWon && ReadKeptGame(fake_, fake_.dataFolder)) Fault("a won game is still kept");
             watchdog.Disarm();
             fake_.chosenFiles.clear();
             if (!played) continue;
@@ -143,7 +155,7 @@ private:
     }
     std::string ChosenFile() {
         const int r = Roll(10);
-        return r < 6 ? std::next(kPictures.begin(), Roll(8))->first : r < 8 ? "/f/notas.txt" : "";
+        return r < 6 ? std::next(fake_.pictures.begin(), Roll(8))->first : r < 8 ? "/f/notas.txt" : "";
     }
 
     // The dialog's controls set at random, mostly to a combination the rules accept.
@@ -379,12 +391,11 @@ private:
     }
 
     // Now and then, between events with nothing held, the game is saved and
-    // opened again (or the question declined): nothing of it may change.
+    // opened again, or kept and continued (or the question declined):
+    // nothing of it may change.
     void KeepAndReopen() {
         if (!CanSaveGame(g_) || g_.fDragging || buttons_ || !keys_.empty() || !Chance(3)) return;
-        SavedGame kept = CaptureSavedGame(g_);
-        kept.PictureBytes = "picture " + kept.PictureName;  // the fake's pictures have no files
-        fake_.pictureBytes[kept.PictureBytes] = {g_.BoardPicture.width(), g_.BoardPicture.height()};
+        const SavedGame kept = CaptureSavedGame(g_);
         // Borders (F5) are the window's, not the game's: a reopened board has them as a new one does.
         const auto withoutBorders = [](std::vector<Element> v) {
             for (Element& e : v) e.Border = false;
@@ -392,15 +403,20 @@ private:
         };
         const std::vector<Element> pieces = withoutBorders(g_.win.Image1);
         const Element bar = g_.win.Label4;
-        const std::optional<std::string> file = EncodeSavedGame(kept);
-        if (!file) return Fault("the game in play makes no saved game: ", int(CheckSavedGame(kept)));
-        const std::string path = dir_.File("partida.quilto");
-        fake_.WriteFileAtomically(path, *file);
-        OpenSavedGame(g_, path);
+        if (Chance(50)) {
+            KeepGameNow(g_);
+            if (!CanContinueGame(g_)) return Fault("a game kept cannot be continued");
+            ContinueGame(g_);
+            ++stats_["continued games"];
+        } else {
+            const std::optional<std::string> file = EncodeSavedGame(kept);
+            if (!file) return Fault("the game in play makes no saved game: ", int(CheckSavedGame(kept)));
+            const std::string path = dir_.File("partida.quilto");
+            fake_.WriteFileAtomically(path, *file);
+            OpenSavedGame(g_, path);
+        }
         ++stats_["reopened games"];
-        SavedGame now = CaptureSavedGame(g_);
-        now.PictureBytes = kept.PictureBytes;  // declined, the board keeps its picture without bytes
-        if (now != kept) Fault("the reopened game is not the one saved");
+        if (CaptureSavedGame(g_) != kept) Fault("the reopened game is not the one saved");
         const std::vector<Element> reopened = withoutBorders(g_.win.Image1);
         for (std::size_t p = 0; p < std::max(pieces.size(), reopened.size()); ++p)
             if (p >= pieces.size() || p >= reopened.size() || !(pieces[p] == reopened[p]))
@@ -447,8 +463,8 @@ private:
         if (Timer1Runs(g_) != clock || (clock && !w.Label4.Visible))
             Fault("the slippery clock runs ", Timer1Runs(g_), " with the bar ", w.Label4.Visible, "; in play ",
                   g_.fPlaying, ", won ", won_, ", marks ", marking_, ", finished picture ", peeking_);
-        if (!g_.fDragging && (DragPointerShown() || router_.CursorAt(g_, pointer_.first, pointer_.second) !=
-                                                        Cursor::Default))
+        if (!g_.fDragging &&
+            (DragPointerShown() || router_.CursorAt(g_, pointer_.first, pointer_.second) != Cursor::Default))
             Fault("a drag pointer outlives the drag");
         if ((w.Shape1.Visible && !may1_) || (w.Shape3.Visible && !may3_) || (w.Shape5.Visible && !may5_))
             Fault("frame, dot, drop frame left on the screen: ", w.Shape1.Visible, w.Shape3.Visible, w.Shape5.Visible);
@@ -516,8 +532,9 @@ Stats PlaySeeds(std::uint64_t first, long seeds, long events) {
 TEST(RandomPlay, EveryRuleHoldsThroughRandomGames) {
     const Stats s = PlaySeeds(1, Env("QUILTO_RANDOM_PLAY_SEEDS", 60), Env("QUILTO_RANDOM_PLAY_EVENTS", 800));
     if (Env("QUILTO_RANDOM_PLAY_SEED", -1) >= 0) return;
-    for (const char* corner : {"wins", "reopened games", "cancelled drags", "slides", "slippery moves", "refusals", "overlapping holds",
-                               "keys during drags", "boxes during drags"})
+    for (const char* corner :
+         {"wins", "reopened games", "continued games", "cancelled drags", "slides", "slippery moves", "refusals",
+          "overlapping holds", "keys during drags", "boxes during drags"})
         EXPECT_GT(s.count(corner) ? s.at(corner) : 0, 0) << corner << " never came up: " << Summary(s);
 }
 
