@@ -3,13 +3,18 @@
 
 // Saving a game and opening it again, through the menu's functions on a
 // fake platform with real files.
+#include "game/KeptGame.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "game/Completion.h"
+#include "game/Exchange.h"
+#include "game/GameKeeping.h"
 #include "game/GameMenu.h"
-#include "game/KeptGame.h"
+#include "game/KeyboardPlay.h"
 #include "game/PictureLoading.h"
 #include "game/PuzzleRefusal.h"
 #include "game/SavedGameFile.h"
@@ -37,6 +42,11 @@ struct Kept {
         w.fake.pictures[path] = {800, 600};
         w.g.settings = s;
         LoadPictureFile(w.g, path);
+    }
+    // Keeps games in folder, as start-up finds it.
+    void KeepIn(const std::string& folder) {
+        w.fake.dataFolder = folder;
+        FindKeptGame(w.g);
     }
     std::string Save(const std::string& name = "partida.quilto") {
         const std::string path = w.dir.File(name);
@@ -183,6 +193,150 @@ TEST(KeptGame, AFailedSaveIsToldAndTheGameGoesOn) {
     // No game to save once it is won.
     k.w.g.fWon = true;
     EXPECT_FALSE(CanSaveGame(k.w.g));
+}
+
+// Slides the first piece an arrow can slide on a sliding board.
+void Slide(GameState& g) {
+    const std::vector<std::int16_t> before = g.PieceAt;
+    for (const int key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown})
+        if (PlayKeyDown(g, key, false), g.PieceAt != before) return;
+    ADD_FAILURE() << "no arrow slid a piece";
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun) {
+    TempDir data;
+    const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName;
+    Kept a;
+    a.KeepIn(folder);
+    EXPECT_FALSE(CanContinueGame(a.w.g));
+    a.Start(kKinds[1]);
+    KeepGame(a.w.g);
+    EXPECT_EQ(SecondsUntilKept(a.w.g), kKeepAfterSeconds);
+    EXPECT_FALSE(std::filesystem::exists(saved));
+    a.w.fake.now += kKeepAfterSeconds;
+    KeepGame(a.w.g);
+    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
+    const std::string stamp = a.w.fake.FileStamp(saved);
+
+    // A slide is kept within the delay, by the board file alone: the
+    // picture is not written again.
+    Slide(a.w.g);
+    KeepGame(a.w.g);
+    a.w.fake.now += kKeepAfterSeconds - 0.1;
+    KeepGame(a.w.g);
+    EXPECT_NE(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
+    a.w.fake.now += 0.1;
+    KeepGame(a.w.g);
+    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
+    EXPECT_EQ(a.w.fake.FileStamp(saved), stamp);
+    EXPECT_TRUE(std::filesystem::exists(folder + kKeptBoardFileName));
+
+    // The next run continues it, and writes nothing until it changes.
+    Kept b;
+    b.KeepIn(folder);
+    EXPECT_TRUE(CanContinueGame(b.w.g));
+    MnuContinue_Click(b.w.g);
+    EXPECT_EQ(b.w.fake.MessageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(CaptureSavedGame(b.w.g), CaptureSavedGame(a.w.g));
+    KeepGame(b.w.g);
+    EXPECT_LT(SecondsUntilKept(b.w.g), 0);
+
+    // Another copy of the program keeps its own game meanwhile; the next
+    // change of this one puts this one back whole, never mixed with it.
+    Kept c;
+    c.KeepIn(folder);
+    c.Start(kKinds[0]);
+    KeepGameNow(c.w.g);
+    EXPECT_EQ(ReadKeptGame(c.w.fake, folder), CaptureSavedGame(c.w.g));
+    Slide(b.w.g);
+    KeepGameNow(b.w.g);
+    EXPECT_EQ(ReadKeptGame(b.w.fake, folder), CaptureSavedGame(b.w.g));
+
+    // A win leaves nothing to continue; the bar of a slippery game is kept
+    // when the window closes.
+    for (int p = 1; p <= c.w.g.PieceCount; ++p)
+        for (int q = p; q <= c.w.g.PieceCount; ++q)
+            if (c.w.g.PieceAt[std::size_t(q)] == p) SwapPieces(c.w.g, p, q);
+    CheckCompletion(c.w.g);
+    KeepGame(c.w.g);
+    EXPECT_FALSE(CanContinueGame(c.w.g));
+    EXPECT_EQ(ReadKeptGame(c.w.fake, folder), std::nullopt);
+    Kept d;
+    d.KeepIn(folder);
+    d.Start(kKinds[4]);
+    KeepGameNow(d.w.g);
+    d.w.g.win.Label4.box.Width = BarWidthAfter(5, d.w.g.win.Label1.box.Width);
+    KeepGameNow(d.w.g);
+    EXPECT_EQ(ReadKeptGame(d.w.fake, folder).value_or(SavedGame{}).BarTicks, 5);
+}
+
+TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKeepsNothing) {
+    TempDir data;
+    const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName, board = folder + kKeptBoardFileName;
+    Kept a;
+    a.KeepIn(folder);
+    a.Start(kKinds[3]);
+    KeepGameNow(a.w.g);
+    const SavedGame whole = CaptureSavedGame(a.w.g);
+    Slide(a.w.g);
+    KeepGameNow(a.w.g);
+    const SavedGame moved = CaptureSavedGame(a.w.g);
+    const std::string savedBytes = FileBytes(saved), boardBytes = FileBytes(board);
+
+    // A board file cut short, or one of another game, leaves the game as
+    // last written whole.
+    for (std::size_t cut = 0; cut < boardBytes.size(); cut += 7) {
+        std::ofstream(board, std::ios::binary) << boardBytes.substr(0, cut);
+        EXPECT_EQ(ReadKeptGame(a.w.fake, folder), whole) << "board file cut at " << cut;
+    }
+    std::ofstream(board, std::ios::binary) << EncodeKeptBoard(moved, FileFingerprint(savedBytes) + 1);
+    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), whole);
+
+    // A saved game cut short anywhere, or of a newer version: nothing to
+    // continue, and the file stays as it is.
+    std::string newer = savedBytes;
+    newer[kSavedGameMagic.size()] = 2;
+    for (const std::string& bad :
+         {savedBytes.substr(0, 9), savedBytes.substr(0, kSavedGameMagic.size() + 5),
+          savedBytes.substr(0, savedBytes.size() / 2), savedBytes.substr(0, savedBytes.size() - 1), newer}) {
+        std::ofstream(saved, std::ios::binary) << bad;
+        Kept next;
+        next.KeepIn(folder);
+        EXPECT_FALSE(CanContinueGame(next.w.g)) << "a saved game of " << bad.size() << " bytes";
+        KeepGameNow(next.w.g);
+        EXPECT_EQ(FileBytes(saved), bad);
+    }
+
+    // A folder that takes no files: the kept game continues, nothing is
+    // written and nothing is said; nor when the folder is missing, or
+    // writing fails.
+    std::ofstream(saved, std::ios::binary) << savedBytes;
+    std::filesystem::remove(board);
+    Kept readOnly;
+    readOnly.w.fake.dataWritable = false;
+    readOnly.KeepIn(folder);
+    MnuContinue_Click(readOnly.w.g);
+    EXPECT_EQ(CaptureSavedGame(readOnly.w.g), whole);
+    Slide(readOnly.w.g);
+    KeepGameNow(readOnly.w.g);
+    EXPECT_FALSE(std::filesystem::exists(board));
+    Kept none, failing;
+    none.KeepIn("");
+    failing.w.fake.failWrites = true;
+    failing.KeepIn(folder);
+    for (Kept* k : {&readOnly, &none, &failing}) {
+        k->Start(kKinds[0]);
+        k->w.fake.messages.clear();
+        KeepGameNow(k->w.g);
+        EXPECT_EQ(k->w.fake.MessageTexts(), std::vector<std::string>{});
+    }
+    EXPECT_EQ(FileBytes(saved), savedBytes);
+    EXPECT_FALSE(CanContinueGame(none.w.g));
 }
 
 }  // namespace
