@@ -11,6 +11,8 @@
 
 #include "BenchGame.h"
 #include "PaintedGame.h"
+#include "game/Exchange.h"
+#include "game/GameKeeping.h"
 #include "game/KeptGame.h"
 #include "game/NewPuzzle.h"
 #include "platform/QtPlatform.h"
@@ -29,6 +31,10 @@ struct DiskPlatform : bench::ClockedPlatform {
     }
     LoadedPicture LoadPictureBytes(const std::string& bytes) override { return qt.LoadPictureBytes(bytes); }
     void ReleasePicture(PictureId id) override { qt.ReleasePicture(id); }
+    void RunInBackground(std::function<void()> work) override { qt.RunInBackground(std::move(work)); }
+    void FinishBackgroundWork() override { qt.FinishBackgroundWork(); }
+    bool RemoveFile(const std::string& path) override { return qt.RemoveFile(path); }
+    std::string FileStamp(const std::string& path) override { return qt.FileStamp(path); }
 };
 
 const std::string& PhotoJpeg() {
@@ -53,6 +59,8 @@ struct KeptBench {
         // As in the program: the picture is kept no larger than the board frame shows it.
         p.qt.SetShownArea([] { return QSize(1920 - 32, 1080 - 59); });
         InitElements(g.win);
+        p.dataFolder = dir.File("datos") + "/";
+        std::filesystem::create_directory(p.dataFolder);
         Form_Load(g, dir.AsAppDir());
         Form_Resize(g, WindowState::Maximized, 1920 * 15, 1080 * 15);
         g.PicClip1 = HeldPicture(p, p.LoadPictureBytes(PhotoJpeg()), "IMG_20240517_184233.jpg", PhotoJpeg());
@@ -85,6 +93,44 @@ void BM_KeepGame65From24MPPhoto_Open(benchmark::State& state) {
         if (m.buttons != MsgButtons::OkCancel) state.SkipWithError(m.text.c_str());
 }
 BENCHMARK(BM_KeepGame65From24MPPhoto_Open)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The game kept by itself, as the window does after every command and tick:
+// what it costs the user interface thread (range 0: a change not yet due,
+// the common case; 1: a change due, the board file queued; 2: a board that
+// begins, the whole game queued). The writing itself runs on the background
+// thread, and is waited for outside the timing.
+void BM_KeptByItself65From24MPPhoto(benchmark::State& state) {
+    KeptBench b;
+    const int mode = static_cast<int>(state.range(0));
+    KeepGameNow(b.g);
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.p.FinishBackgroundWork();
+        SwapPieces(b.g, 1 + static_cast<int>(state.iterations() % 4000), 4225);
+        if (mode == 2) ++b.g.BoardSerial;
+        KeepGame(b.g);                         // the change is noted
+        if (mode > 0) b.g.keeping.Due = 1e-9;  // and is due
+        state.ResumeTiming();
+        KeepGame(b.g);
+    }
+    b.p.FinishBackgroundWork();
+    if (mode > 0 && ReadKeptGame(b.p, b.p.dataFolder) != CaptureSavedGame(b.g))
+        state.SkipWithError("the game kept is not the game in play");
+}
+BENCHMARK(BM_KeptByItself65From24MPPhoto)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The background thread's share: the board file, and the whole game.
+void BM_KeptByItself65From24MPPhoto_Writing(benchmark::State& state) {
+    KeptBench b;
+    const bool whole = state.range(0) != 0;
+    KeepGameNow(b.g);
+    for (auto _ : state) {
+        SwapPieces(b.g, 1 + static_cast<int>(state.iterations() % 4000), 4225);
+        if (whole) ++b.g.BoardSerial;
+        KeepGameNow(b.g);
+    }
+}
+BENCHMARK(BM_KeptByItself65From24MPPhoto_Writing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace quilto
