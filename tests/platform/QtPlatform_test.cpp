@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Qt platform layer, offscreen: pictures through Qt's readers, refusals,
-// hostile files, releasing pixels, the wait pointer and the Spanish standard buttons.
+// hostile files, releasing pixels, the wait pointer, the data folder, the
+// background thread, file stamps and removal, and the Spanish standard buttons.
 #include "platform/QtPlatform.h"
 
 #include <fcntl.h>
@@ -16,6 +17,10 @@
 #include <QPushButton>
 #include <QtTest>
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <numeric>
 #include <thread>
 
 #include "support/QtPrinters.h"
@@ -77,9 +82,9 @@ private slots:
     // refused; a missing file fails. Releasing forgets the pixels, harmlessly twice.
     void loadsByContentRefusesTheRestAndReleases() {
         const LoadedPicture a = Load("canción.png", kGif), b = Load("sin_extension", kGif);
-        QCOMPARE_FIELDS((a.status, QSize(a.width, a.height), platform_.Picture(a.id).image.size(), b.status,
-                         a.id != b.id),
-                        (LoadStatus::Ok, QSize(3, 2), QSize(3, 2), LoadStatus::Ok, true));
+        QCOMPARE_FIELDS(
+            (a.status, QSize(a.width, a.height), platform_.Picture(a.id).image.size(), b.status, a.id != b.id),
+            (LoadStatus::Ok, QSize(3, 2), QSize(3, 2), LoadStatus::Ok, true));
         platform_.ReleasePicture(a.id);
         platform_.ReleasePicture(a.id);
         QCOMPARE_FIELDS((platform_.Picture(a.id).image.isNull(), platform_.Picture(b.id).image.size(),
@@ -191,6 +196,83 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, platform.LoadPicture("failing.png"));
         QCOMPARE(during, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // gone after either
+    }
+
+    // The data folder is made with its parents and named with its separator;
+    // a file in its place gives none. Whether it takes files is what the
+    // system lets this user do (root writes into a read-only folder too).
+    void theDataFolderIsMadeAndSaysWhetherItTakesFiles() {
+        QtPlatform platform;
+        bool writable = false;
+        const QString made = dir_.filePath("datos/Quilto"), file = dir_.filePath("ocupado");
+        platform.SetDataFolder(made);
+        const std::string folder = platform.DataFolder(writable);
+        const bool madeWritable = writable;
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        platform.SetDataFolder(file);
+        const std::string none = platform.DataFolder(writable);
+        const bool noneWritable = writable;
+        QVERIFY(QFile::setPermissions(made, QFile::ReadOwner | QFile::ExeOwner));
+        platform.SetDataFolder(made);
+        platform.DataFolder(writable);
+        QFile probe(made + "/prueba");
+        const bool takesFiles = probe.open(QIODevice::WriteOnly);
+        probe.remove();
+        QFile::setPermissions(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE_FIELDS((folder, madeWritable, QFileInfo(made).isDir(), none, noneWritable, writable),
+                        (made.toStdString() + "/", true, true, std::string(), false, takesFiles));
+    }
+
+    // Background work runs one piece at a time, in the order given, on
+    // another thread; the wait returns once all of it is done, and work can
+    // be given again after it. The last piece takes a while, so that a wait
+    // that returns early is seen.
+    void backgroundWorkRunsInOrderAndIsWaitedFor() {
+        std::mutex m;
+        std::vector<int> done;
+        std::atomic<int> running = 0;
+        int most = 0, onCaller = 0;
+        const std::thread::id caller = std::this_thread::get_id();
+        QtPlatform platform;  // gone first, waiting for what the work still uses
+        for (int round = 0; round < 2; ++round) {
+            for (int i = round * 10; i < round * 10 + 10; ++i)
+                platform.RunInBackground([&, i] {
+                    const int together = ++running;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(i % 10 == 9 ? 50 : 1));
+                    const std::lock_guard lock(m);
+                    done.push_back(i);
+                    most = std::max(most, together);
+                    onCaller += std::this_thread::get_id() == caller;
+                    --running;
+                });
+            platform.FinishBackgroundWork();
+            const std::lock_guard lock(m);
+            std::vector<int> expected(std::size_t(round * 10 + 10));
+            std::iota(expected.begin(), expected.end(), 0);
+            QCOMPARE_FIELDS((done, most, onCaller), (expected, 1, 0), round);
+        }
+    }
+
+    // Every replacement changes the stamp, even with the same size and the
+    // same modification time (two writes within one tick of the file
+    // system's clock). Removing: true once the file is gone, also when it
+    // was never there, and false for what stays (a folder with files in it).
+    void fileStampsAndRemoval() {
+        const std::string path = dir_.filePath("sello").toStdString();
+        const auto replace = [&](const char* bytes) {
+            const timespec sameTime[2] = {{1700000000, 0}, {1700000000, 0}};
+            if (!platform_.WriteFileAtomically(path, bytes) || utimensat(AT_FDCWD, path.c_str(), sameTime, 0) != 0)
+                qFatal("unwritten %s", path.c_str());
+            return platform_.FileStamp(path);
+        };
+        const std::string missing = platform_.FileStamp(path), first = replace("uno"), second = replace("dos"),
+                          third = replace("tre");
+        const bool removed = platform_.RemoveFile(path), gone = platform_.FileStamp(path).empty(),
+                   removedAgain = platform_.RemoveFile(path),
+                   folderRemoved = platform_.RemoveFile(dir_.path().toStdString());
+        QCOMPARE_FIELDS((missing, first.empty(), first != second, second != third, removed, gone, removedAgain,
+                         folderRemoved, QFileInfo(dir_.path()).isDir()),
+                        (std::string(), false, true, true, true, true, true, false, true));
     }
 
     void standardButtonsReadSpanish() {
