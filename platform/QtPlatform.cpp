@@ -29,7 +29,7 @@ namespace {
 // processing events (and from repainting) until it is done.
 class BusyPointer {
 public:
-    BusyPointer() : shown_(qGuiApp != nullptr) {
+    BusyPointer() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         if (!shown_) return;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         QGuiApplication::sync();  // the display has the new pointer before the work starts
