@@ -154,6 +154,11 @@ def build_table(medians):
     t.times("A 65 × 65 game cut from a 24-megapixel JPEG (3.9 MiB), the whole way (menu, disk, Qt's reader keeping "
             "the picture for a 1920 × 1080 board, board): "
             "saved / opened", r"BM_KeepGame65From24MPPhoto_.*", "< 300 ms", key=lambda n: "_Open" in n)
+    t.times("The game kept by itself, 65 × 65 from that JPEG, the user interface thread's share after a command: "
+            "no change due / a change due (board file queued) / a board that begins (whole game queued)",
+            r"BM_KeptByItself65From24MPPhoto/\d+/.*", "< 2 ms", key=side)
+    t.times("The same, the background thread's writing: board file / whole game",
+            r"BM_KeptByItself65From24MPPhoto_Writing/.*", "—", key=side)
     t.rest()
     return t.markdown()
 
