@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <algorithm>
 #include <climits>
+#include <mutex>
 
 #include "platform/ReaderGuards.h"
 
@@ -68,7 +69,22 @@ PictureFile ReadPictureBytes(const QByteArray& bytes, qint64 maxPixels, QSize sh
     return ReadPicture(buffer, maxPixels, shown);
 }
 
+QSize DeclaredJpegSize(const QString& path, qint64 maxPixels) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return {};
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    if (!reader.canRead() || (reader.format() != "jpeg" && reader.format() != "jpg")) return {};
+    const QSize declared = reader.size();
+    if (!declared.isValid() || TooLarge(declared, maxPixels)) return {};
+    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? declared.transposed() : declared;
+}
+
 PictureFile ReadPicture(QIODevice& file, qint64 maxPixels, QSize shown) {
+    // One decode at a time: the readers' allocation limit is one for the
+    // whole program, and a picture may be decoding on another thread.
+    static std::mutex oneAtATime;
+    const std::lock_guard lock(oneAtATime);
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     if (!reader.canRead()) return NotAPicture();

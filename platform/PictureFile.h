@@ -35,6 +35,11 @@ QSize DecodedSize(QSize own, QSize shown);
 PictureFile ReadPictureFile(const QString& path, qint64 maxPixels, QSize shown = {});
 // The same for a picture file's bytes (the picture a saved game carries).
 PictureFile ReadPictureBytes(const QByteArray& bytes, qint64 maxPixels, QSize shown = {});
+// The size a JPEG file's header declares, as the picture is shown (turned
+// as the file asks), when the file passes every check made before decoding;
+// an empty size for any other file.
+QSize DeclaredJpegSize(const QString& path, qint64 maxPixels);
+
 // The same for an open device, read from its current position.
 PictureFile ReadPicture(QIODevice& device, qint64 maxPixels, QSize shown = {});
 

@@ -62,8 +62,14 @@ public:
     // when it cannot be read or is larger.
     virtual bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) = 0;
 
-    // Decodes a picture file and keeps it under a new handle.
+    // Decodes a picture file and keeps it under a new handle. A large
+    // picture may go on decoding after the call returns, its size vouched
+    // for by the file's header: FinishPicture tells how the decoding ended.
     virtual LoadedPicture LoadPicture(const std::string& path) = 0;
+    // Waits until the picture of a handle LoadPicture gave is decoded: Ok,
+    // or NotAPicture when the file proved broken past its header (the
+    // handle then shows nothing).
+    virtual LoadStatus FinishPicture(PictureId id) = 0;
     // Decodes a picture file's bytes, through the same guards as a file.
     virtual LoadedPicture LoadPictureBytes(const std::string& bytes) = 0;
     // The game no longer refers to this picture.

@@ -49,6 +49,7 @@ private:
 QtPlatform::QtPlatform(qint64 maxPixels, PictureReader read) : maxPixels_(maxPixels), read_(std::move(read)) {
     clock_.start();
     background_.setMaxThreadCount(1);
+    decoder_.setMaxThreadCount(1);
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -108,10 +109,30 @@ std::string QtPlatform::ChooseOpenFile(const std::string& startDir) {
 }
 
 LoadedPicture QtPlatform::LoadPicture(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    const QSize shown = shownArea_ ? shownArea_() : QSize();
+    // A large JPEG decodes while the game goes on; its header vouches for
+    // its size, which is all the game needs until it cuts a board.
+    if (const QSize declared = DeclaredJpegSize(name, maxPixels_);
+        qint64(declared.width()) * declared.height() >= kDecodeAsidePixels) {
+        auto task = std::make_shared<std::packaged_task<PictureFile()>>([read = read_, name, max = maxPixels_, shown] {
+            try {
+                return read(name, max, shown);
+            } catch (...) {
+                return PictureFile{LoadStatus::NotAPicture, {}};
+            }
+        });
+        const PictureId id = nextId_++;
+        Held& held = pictures_[id];
+        held.picture.size = declared;
+        held.decoding = task->get_future().share();
+        decoder_.start([task] { (*task)(); });
+        return {LoadStatus::Ok, id, declared.width(), declared.height()};
+    }
     PictureFile file;
     {
         const BusyPointer busy;
-        file = read_(QString::fromStdString(path), maxPixels_, shownArea_ ? shownArea_() : QSize());
+        file = read_(name, maxPixels_, shown);
     }
     return Keep(std::move(file));
 }
@@ -127,8 +148,28 @@ LoadedPicture QtPlatform::Keep(PictureFile file) {
     const PictureId id = nextId_++;
     // The game cuts in the picture's own pixels, whatever was kept of them.
     const LoadedPicture loaded{LoadStatus::Ok, id, file.picture.size.width(), file.picture.size.height()};
-    pictures_.emplace(id, std::move(file.picture));
+    pictures_.emplace(id, Held{std::move(file.picture), {}});
     return loaded;
+}
+
+void QtPlatform::Settle(Held& held) {
+    if (!held.decoding.valid()) return;
+    if (held.decoding.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        const BusyPointer busy;
+        held.decoding.wait();
+    }
+    const PictureFile& file = held.decoding.get();
+    // The game already cuts in the size the header gave; the decoded pixels
+    // map onto it, as they do for any picture kept smaller.
+    if (file.status == LoadStatus::Ok) held.picture.image = file.picture.image;
+    held.decoding = {};
+}
+
+LoadStatus QtPlatform::FinishPicture(PictureId id) {
+    const auto it = pictures_.find(id);
+    if (it == pictures_.end()) return LoadStatus::NotAPicture;
+    Settle(it->second);
+    return it->second.picture.image.isNull() ? LoadStatus::NotAPicture : LoadStatus::Ok;
 }
 
 std::string QtPlatform::ChooseSaveFile(const std::string& folder, const std::string& name) {
@@ -156,13 +197,18 @@ bool QtPlatform::ReadWholeFile(const std::string& path, std::size_t maxBytes, st
 }
 
 void QtPlatform::ReleasePicture(PictureId id) {
-    pictures_.erase(id);
+    if (const auto it = pictures_.find(id); it != pictures_.end()) {
+        if (it->second.decoding.valid()) it->second.decoding.wait();  // the decoding cannot be stopped half way
+        pictures_.erase(it);
+    }
 }
 
 const DecodedPicture& QtPlatform::Picture(PictureId id) const {
     static const DecodedPicture none;
-    auto it = pictures_.find(id);
-    return it == pictures_.end() ? none : it->second;
+    const auto it = pictures_.find(id);
+    if (it == pictures_.end()) return none;
+    Settle(it->second);
+    return it->second.picture;
 }
 
 bool QtPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {

@@ -10,6 +10,7 @@
 #include <QThreadPool>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <memory>
 #include <unordered_map>
 
@@ -48,6 +49,7 @@ public:
     void ShellOpen(const std::string& target, const std::string& workingDir) override;
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
+    LoadStatus FinishPicture(PictureId id) override;
     LoadedPicture LoadPictureBytes(const std::string& bytes) override;
     std::string ChooseSaveFile(const std::string& folder, const std::string& name) override;
     bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
@@ -67,6 +69,8 @@ public:
 
     // The game's limit: a decoded picture of up to a gibibyte.
     static constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
+    // JPEG pictures from this size on decode on a thread of their own.
+    static constexpr qint64 kDecodeAsidePixels = 4'000'000;
 
 private:
     void BeforeEvents() const {
@@ -75,9 +79,17 @@ private:
 
     LoadedPicture Keep(PictureFile file);
 
+    // A picture, or one still decoding aside.
+    struct Held {
+        DecodedPicture picture;
+        std::shared_future<PictureFile> decoding;  // valid while the picture decodes
+    };
+    // Takes the decoded picture in, waiting for it if need be.
+    static void Settle(Held& held);
+
     QPointer<QWidget> owner_;
     std::unique_ptr<QSoundEffect> sound_;
-    std::unordered_map<PictureId, DecodedPicture> pictures_;
+    mutable std::unordered_map<PictureId, Held> pictures_;
     PictureId nextId_ = 1;
     qint64 maxPixels_;
     PictureReader read_;
@@ -85,6 +97,7 @@ private:
     std::function<void()> beforeEvents_;
     std::function<QSize()> shownArea_;
     QString dataFolder_;
+    QThreadPool decoder_;  // one thread, for large pictures
     // One thread, so that work runs in the order it was given. Declared
     // last: it is destroyed first, waiting for the work in hand.
     QThreadPool background_;

@@ -34,6 +34,22 @@ TEST_F(GameMenuTest, APictureIsAskedForFirstAndABadOneChangesNothing) {
     EXPECT_FIELDS((g.PieceCount, fake.messages.size(), g.fSkipConfirm), (24, 2u, false));
 }
 
+// A picture broken past its header is refused when its decoding ends: the
+// first one's after its configuration dialog, a later one's at once.
+TEST_F(GameMenuTest, APictureBrokenPastItsHeaderIsRefusedWhenItsDecodingEnds) {
+    fake.pictures["/pics/rota.jpg"] = {6000, 4000};
+    fake.brokenPastHeader = {"/pics/rota.jpg"};
+    fake.chosenFiles = {"/pics/rota.jpg", "/pics/a.png", "/pics/rota.jpg"};
+    dialog = [this] { g.fSkipConfirm = true; };
+    MnuLoad_Click(g);
+    EXPECT_FIELDS((fake.MessageTexts(), dialogs, g.fPictureLoaded, g.PicClip1.id(), g.fPlaying, fake.released),
+                  (Texts{"Archivo no válido."}, 1, false, kNoPictureId, false, std::vector{1}));
+    MnuLoad_Click(g);
+    MnuLoad_Click(g);
+    EXPECT_FIELDS((fake.MessageTexts().back(), dialogs, g.PicClip1.id(), g.fPlaying, fake.released),
+                  ("Archivo no válido.", 2, 2, true, (std::vector{1, 3})));
+}
+
 // The dialog pauses the bar; kept on, it goes on from where it stood, switched on, from nothing.
 TEST_F(GameMenuTest, TheSlipperyBarResumesWhereItStoodOrStartsEmptyWhenSwitchedOn) {
     for (const bool wasOn : {true, false}) {

@@ -184,6 +184,35 @@ private slots:
         platform_.SetShownArea(nullptr);
     }
 
+    // A large JPEG decodes aside while the game goes on, to the same pixels;
+    // one broken past its header is refused once its decoding ends, and one
+    // let go while it decodes is let go.
+    void aLargeJpegDecodesAsideAndOneBrokenPastItsHeaderIsRefusedThen() {
+        QImage picture(2400, 1800, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+        QByteArray good;
+        QBuffer buffer(&good);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, "jpg", 50));
+        QByteArray broken = good;
+        // The first component's Huffman tables in the scan header: 3, never defined.
+        broken[broken.indexOf(QByteArray("\xFF\xDA", 2)) + 6] = 0x33;
+        platform_.SetShownArea([] { return QSize(800, 600); });
+        const LoadedPicture a = Load("grande.jpg", good), b = Load("rota.jpg", broken);
+        platform_.ReleasePicture(Load("suelta.jpg", good).id);
+        const PictureFile direct = ReadPictureFile(dir_.filePath("grande.jpg"), QtPlatform::kMaxPixels, {800, 600});
+        QCOMPARE_FIELDS((a.status, QSize(a.width, a.height), b.status, QSize(b.width, b.height)),
+                        (LoadStatus::Ok, QSize(2400, 1800), LoadStatus::Ok, QSize(2400, 1800)));
+        QCOMPARE_FIELDS(
+            (platform_.FinishPicture(a.id), platform_.Picture(a.id).image == direct.picture.image,
+             platform_.Picture(a.id).image.size(), platform_.FinishPicture(b.id),
+             platform_.Picture(b.id).image.isNull(),
+             ReadPictureFile(dir_.filePath("rota.jpg"), QtPlatform::kMaxPixels).status),
+            (LoadStatus::Ok, true, QSize(800, 600), LoadStatus::NotAPicture, true, LoadStatus::NotAPicture));
+        platform_.SetShownArea(nullptr);
+    }
+
     void showsTheWaitPointerWhileDecoding() {
         QList<Qt::CursorShape> during;
         QtPlatform platform(QtPlatform::kMaxPixels, [&](const QString&, qint64, QSize) -> PictureFile {

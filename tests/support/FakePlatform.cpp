@@ -34,6 +34,7 @@ std::string FakePlatform::ChooseOpenFile(const std::string&) {
 LoadedPicture FakePlatform::LoadPicture(const std::string& path) {
     const auto it = pictures.find(path);
     if (it == pictures.end()) return {LoadStatus::NotAPicture, kNoPictureId, 0, 0};
+    if (brokenPastHeader.count(path)) broken.insert(nextId);
     return {LoadStatus::Ok, nextId++, it->second.first, it->second.second};
 }
 

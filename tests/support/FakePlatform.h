@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     std::deque<std::string> chosenFiles;                  // for the file dialog, in order; then "" (cancel)
     std::function<void()> onChooseFile;                   // called as the file dialog shows
     std::map<std::string, std::pair<int, int>> pictures;  // what the fake can load: path -> size
+    std::set<std::string> brokenPastHeader;               // of those, the ones FinishPicture refuses
+    std::set<PictureId> broken;                           // the handles they were given
     std::vector<PictureId> released;
     // Picture bytes the fake decodes: bytes -> size.
     std::map<std::string, std::pair<int, int>> pictureBytes;
@@ -66,6 +69,9 @@ public:
     void ShellOpen(const std::string& target, const std::string& dir) override { shellOpens.push_back({target, dir}); }
     std::string ChooseOpenFile(const std::string& startDir) override;
     LoadedPicture LoadPicture(const std::string& path) override;
+    LoadStatus FinishPicture(PictureId id) override {
+        return broken.count(id) ? LoadStatus::NotAPicture : LoadStatus::Ok;
+    }
     LoadedPicture LoadPictureBytes(const std::string& bytes) override;
     std::string ChooseSaveFile(const std::string& folder, const std::string& name) override;
     bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes) override;
