@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A virtual X display with a window manager, for driving the real program
-# from a script: sourced by tests/e2e/play_in_x.sh, tools/test-install.sh,
+# from a script: sourced by tests/e2e/play_in_x.sh,
+# tests/e2e/kill_and_continue.sh, tools/test-install.sh,
 # tools/take-screenshots.sh and tools/measure-board-latency.sh.
 # Needs Xvfb, openbox and xdotool. Everything it starts is stopped by
 # stop_x_session, by process id.
