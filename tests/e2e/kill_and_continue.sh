@@ -81,10 +81,10 @@ continue_game() {
 # with kill, SIGKILL within 90 ms of the last. Sets keys, key_ms (when each
 # was sent) and end_ms.
 play() {
-  local arrows=(Left Up Right Down) n
+  local arrows=(Left Up Right Down) _
   keys=() key_ms=()
   activate "$main"
-  for n in $(seq "$1"); do
+  for _ in $(seq "$1"); do
     keys+=("${arrows[RANDOM % 4]}")
     xdotool key "${keys[-1]}"
     key_ms+=("$(now_ms)")
@@ -153,6 +153,7 @@ wait_window_gone "$game_pid" "$box" || fail 'the "Lo has logrado!" box stayed op
 press "$main" alt+F4
 wait_exit "$game_pid" || fail "closing the window after the win ended the program with status $?"
 game_pid=
-[ ! -e "$data/partida-en-curso.quilto" ] && [ ! -e "$data/partida-en-curso.tablero" ] ||
+if [ -e "$data/partida-en-curso.quilto" ] || [ -e "$data/partida-en-curso.tablero" ]; then
   fail "a won game left $(ls "$data")"
+fi
 echo "kill_and_continue: $kills kills, a closed window, SIGTERM and a win: passed in $((($(now_ms) - began) / 1000)) s"
