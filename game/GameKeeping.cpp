@@ -63,11 +63,13 @@ void WriteKeptFiles(Platform& platform, KeptFiles& files, const std::string& fol
         game.PictureBytes = picture;
         const std::optional<std::string> bytes = EncodeSavedGame(game);
         game.PictureBytes = {};
-        if (!bytes || !platform.WriteFileAtomically(saved, *bytes)) return;
+        if (!bytes) return;
+        // The saved game holds the board. The older board file goes first:
+        // it could fit a saved game of the very same bytes.
+        platform.RemoveFile(board);
+        if (!platform.WriteFileAtomically(saved, *bytes)) return;
         files.fingerprint = FileFingerprint(*bytes);
         files.stamp = platform.FileStamp(saved);
-        // The saved game holds the board; an older board file goes.
-        platform.RemoveFile(board);
         return;
     }
     platform.WriteFileAtomically(board, EncodeKeptBoard(game, files.fingerprint));
