@@ -17,10 +17,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: $0 BUILD_FOLDER}" && pwd)
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 source "$root/tools/xsession.sh"
+require_tools Xvfb openbox xdotool
 
 work=$(mktemp -d)
 game_pid=

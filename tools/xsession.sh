@@ -10,6 +10,14 @@
 
 x_pids=()
 
+# require_tools TOOL...: ends the script as skipped (status 77) when one is missing.
+require_tools() {
+  local t
+  for t in "$@"; do
+    command -v "$t" >/dev/null || { echo "skipped: $t is not installed"; exit 77; }
+  done
+}
+
 # How long any wait here lasts before it fails: long enough for a machine at
 # full load, since a test must fail on a wrong result, never on a slow one.
 x_wait=${QUILTO_X_WAIT:-120}

@@ -22,10 +22,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 program=$(cd "${1:?usage: $0 PROGRAM_FOLDER KEPT_GAME_TOOL}" && pwd)
 tool=${2:?usage: $0 PROGRAM_FOLDER KEPT_GAME_TOOL}
-for t in Xvfb openbox xdotool import convert; do
-  command -v "$t" >/dev/null || { echo "skipped: $t is not installed"; exit 77; }
-done
 source "$root/tools/xsession.sh"
+require_tools Xvfb openbox xdotool import convert
 work=$(mktemp -d)
 game_pid=
 trap end_x_work EXIT
