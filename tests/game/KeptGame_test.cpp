@@ -25,101 +25,90 @@ namespace quilto::test {
 namespace {
 
 constexpr const char* kPixels = "the picture's bytes";
+using Texts = std::vector<std::string>;
 
-struct Kept {
-    WindowFixture w;
+// A window of this outer size, maximized; every picture decodes as 800 x 600 pixels.
+struct Kept : WindowFixture {
     explicit Kept(float outerWidth = 9000 + 480, float outerHeight = 6000 + 880) {
-        Form_Resize(w.g, WindowState::Normal, outerWidth, outerHeight);
-        w.g.fLayoutPending = true;
-        Form_Resize(w.g, WindowState::Maximized, outerWidth, outerHeight);
-        w.fake.pictureBytes[kPixels] = {800, 600};
-        w.dialog = [this] { w.g.fSkipConfirm = true; };
+        g.fLayoutPending = true;
+        Form_Resize(g, WindowState::Maximized, outerWidth, outerHeight);
+        fake.pictureBytes[kPixels] = {800, 600};
+        dialog = [this] { g.fSkipConfirm = true; };
     }
     // A game of these settings cut from a real picture file.
-    void Start(const Settings& s) {
-        const std::string path = w.dir.File("foto.jpg");
+    void StartFromFile(const Settings& s) {
+        const std::string path = dir.File("foto.jpg");
         std::ofstream(path, std::ios::binary) << kPixels;
-        w.fake.pictures[path] = {800, 600};
-        w.g.settings = s;
-        LoadPictureFile(w.g, path);
+        fake.pictures[path] = {800, 600};
+        g.settings = s;
+        LoadPictureFile(g, path);
     }
     // Keeps games in folder, as start-up finds it.
     void KeepIn(const std::string& folder) {
-        w.fake.dataFolder = folder;
-        FindKeptGame(w.g);
+        fake.dataFolder = folder;
+        FindKeptGame(g);
     }
-    std::string Save(const std::string& name = "partida.quilto") {
-        const std::string path = w.dir.File(name);
-        w.fake.savePaths.push_back(path);
-        MnuSave_Click(w.g);
+    // The game kept in its data folder, as the next run would continue it; an empty one when none reads.
+    SavedGame KeptGame() { return ReadKeptGame(fake, fake.dataFolder).value_or(SavedGame{}); }
+    std::string Save() {
+        const std::string path = dir.File("partida.quilto");
+        fake.savePaths.push_back(path);
+        MnuSave_Click(g);
         return path;
     }
     std::vector<Box> Boxes() const {
         std::vector<Box> v;
-        for (const Element& e : w.g.win.Image1) v.push_back(e.box);
+        for (const Element& e : g.win.Image1) v.push_back(e.box);
         return v;
     }
     // The rectangle of the picture each position shows; the handle's source is left out.
     std::vector<PixelRect> Pictures() const {
         std::vector<PixelRect> v;
-        for (const Element& e : w.g.win.Image1) v.push_back(WithoutSource(w.g.pictures[e.Picture]));
+        for (const Element& e : g.win.Image1) {
+            PixelRect r = g.pictures[e.Picture];
+            r.source = kNoPictureId;
+            v.push_back(r);
+        }
         return v;
-    }
-    static PixelRect WithoutSource(PixelRect r) {
-        r.source = kNoPictureId;
-        return r;
     }
 };
 
-Settings Board(int columns, int rows, bool irregular, bool slide, bool slippery) {
-    Settings s;
-    s.Columns = std::int16_t(columns), s.Rows = std::int16_t(rows);
-    s.fIrregular = irregular, s.fSlide = slide, s.fSlippery = slippery;
-    return s;
-}
-
-const Settings kKinds[] = {Board(6, 4, false, false, false), Board(5, 5, false, true, false),
-                           Board(9, 9, true, false, false), Board(9, 9, true, true, false),
-                           Board(7, 3, false, false, true)};
+const Settings kKinds[] = {{6, 4, 3, false, false, false},
+                           {5, 5, 3, false, true, false},
+                           {9, 9, 3, true, false, false},
+                           {9, 9, 3, true, true, false},
+                           {7, 3, 3, false, false, true}};
 
 TEST(KeptGame, EveryKindOfBoardOpensAsSavedInThisFrameAndAnother) {
     for (const Settings& s : kKinds) {
         SCOPED_TRACE(::testing::PrintToString(s));
         Kept a;
-        a.Start(s);
-        ASSERT_TRUE(CanSaveGame(a.w.g));
-        if (s.fSlippery) a.w.g.win.Label4.box.Width = BarWidthAfter(7, a.w.g.win.Label1.box.Width);
-        const SavedGame before = CaptureSavedGame(a.w.g);
-        EXPECT_EQ(before.PictureName, "foto.jpg");
-        EXPECT_EQ(before.BarTicks, s.fSlippery ? 7 : 0);
+        a.StartFromFile(s);
+        ASSERT_TRUE(CanSaveGame(a.g));
+        if (s.fSlippery) a.g.win.Label4.box.Width = BarWidthAfter(7, a.g.win.Label1.box.Width);
+        const SavedGame before = CaptureSavedGame(a.g);
         const std::string path = a.Save();
-        EXPECT_FIELDS((a.w.fake.saveDialogs.at(0).first, a.w.fake.saveDialogs.at(0).second), ("", "foto.quilto"));
         // Saving changes nothing, and the picture is not needed any more.
-        EXPECT_EQ(CaptureSavedGame(a.w.g), before);
-        std::filesystem::remove(a.w.dir.File("foto.jpg"));
+        EXPECT_FIELDS((before.PictureName, before.BarTicks, a.fake.saveDialogs.at(0).first,
+                       a.fake.saveDialogs.at(0).second, CaptureSavedGame(a.g)),
+                      ("foto.jpg", s.fSlippery ? 7 : 0, "", "foto.quilto", before));
+        std::filesystem::remove(a.dir.File("foto.jpg"));
 
         Kept same;
-        same.w.g.settings = Board(3, 3, false, false, false);
-        OpenSavedGame(same.w.g, path);
-        EXPECT_EQ(same.w.fake.MessageTexts(), std::vector<std::string>{});
-        EXPECT_EQ(CaptureSavedGame(same.w.g), before);
-        EXPECT_EQ(same.w.g.settings, s);
-        EXPECT_EQ(same.w.g.PicClip1.id(), same.w.g.BoardPicture.id());
-        EXPECT_EQ(same.Boxes(), a.Boxes());
-        EXPECT_EQ(same.Pictures(), a.Pictures());
-        EXPECT_EQ(same.w.g.win.Shape4, a.w.g.win.Shape4);
-        EXPECT_EQ(same.w.g.win.Label1.box, a.w.g.win.Label1.box);
-        EXPECT_EQ(same.w.g.win.Label4.box, a.w.g.win.Label4.box);
-        EXPECT_EQ(same.w.g.win.Label4.Visible, s.fSlippery);
-        EXPECT_TRUE(same.w.g.fPlaying);
+        same.g.settings = {3, 3, 3, false, false, false};
+        OpenSavedGame(same.g, path);
+        const Window &was = a.g.win, &now = same.g.win;
+        EXPECT_FIELDS((same.fake.MessageTexts(), CaptureSavedGame(same.g), same.g.settings, same.g.PicClip1.id(),
+                       same.g.fPlaying, now.Label4.Visible),
+                      (Texts{}, before, s, same.g.BoardPicture.id(), true, s.fSlippery));
+        EXPECT_FIELDS((same.Boxes(), same.Pictures(), now.Shape4, now.Label1.box, now.Label4.box),
+                      (a.Boxes(), a.Pictures(), was.Shape4, was.Label1.box, was.Label4.box));
 
-        Kept small(1366 * 15, 768 * 15);
-        OpenSavedGame(small.w.g, path);
-        EXPECT_EQ(CaptureSavedGame(small.w.g), before);
-        // Laid out as a new puzzle of these settings is in that frame.
-        Kept fresh(1366 * 15, 768 * 15);
-        fresh.Start(s);
-        EXPECT_EQ(small.w.g.win.Label1.box, fresh.w.g.win.Label1.box);
+        // In a smaller frame, laid out as a new puzzle of these settings is there.
+        Kept small(1366 * 15, 768 * 15), fresh(1366 * 15, 768 * 15);
+        OpenSavedGame(small.g, path);
+        fresh.StartFromFile(s);
+        EXPECT_FIELDS((CaptureSavedGame(small.g), small.g.win.Label1.box), (before, fresh.g.win.Label1.box));
         if (!s.fIrregular) {
             EXPECT_EQ(small.Boxes(), fresh.Boxes());
         }
@@ -128,21 +117,20 @@ TEST(KeptGame, EveryKindOfBoardOpensAsSavedInThisFrameAndAnother) {
 
 TEST(KeptGame, BadFilesAndRefusedOpeningsLeaveTheGameInPlay) {
     Kept k;
-    k.Start(kKinds[3]);
+    k.StartFromFile(kKinds[3]);
     const std::string good = k.Save();
-    const SavedGame before = CaptureSavedGame(k.w.g);
+    const SavedGame before = CaptureSavedGame(k.g);
     const std::vector<Box> boxes = k.Boxes();
     std::string bytes;
-    ASSERT_TRUE(k.w.fake.ReadWholeFile(good, 1 << 20, bytes));
+    ASSERT_TRUE(k.fake.ReadWholeFile(good, 1 << 20, bytes));
 
-    SavedGame notAPicture = before;
+    SavedGame notAPicture = before, tooLarge = before;
     notAPicture.PictureBytes = "not a picture";
-    SavedGame tooLarge = before;
-    tooLarge.settings = Board(65, 65, false, false, false);
+    tooLarge.settings = {65, 65, 3, false, false, false};
     tooLarge.Pieces.clear(), tooLarge.EmptySlot = 0;
     tooLarge.PieceAt.resize(65 * 65 + 1);
     for (int p = 1; p <= 65 * 65; ++p) tooLarge.PieceAt[std::size_t(p)] = std::int16_t(65 * 65 + 1 - p);
-    k.w.fake.pictureBytes["tiny"] = {20, 20};
+    k.fake.pictureBytes["tiny"] = {20, 20};
     tooLarge.PictureBytes = "tiny";
     const struct {
         const char* what;
@@ -160,39 +148,35 @@ TEST(KeptGame, BadFilesAndRefusedOpeningsLeaveTheGameInPlay) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string path = k.w.dir.File("mala.quilto");
-        ASSERT_TRUE(k.w.fake.WriteFileAtomically(path, c.bytes));
-        k.w.fake.messages.clear();
-        k.w.fake.answers = {MsgResult::Ok, c.answer};
-        OpenSavedGame(k.w.g, path);
-        EXPECT_EQ(k.w.fake.MessageTexts().back(), c.message);
-        EXPECT_EQ(CaptureSavedGame(k.w.g), before);
-        EXPECT_EQ(k.Boxes(), boxes);
-        EXPECT_TRUE(k.w.g.fPlaying);
+        const std::string path = k.dir.File("mala.quilto");
+        ASSERT_TRUE(k.fake.WriteFileAtomically(path, c.bytes));
+        k.fake.messages.clear();
+        k.fake.answers = {MsgResult::Ok, c.answer};
+        OpenSavedGame(k.g, path);
+        EXPECT_FIELDS((k.fake.MessageTexts().back(), CaptureSavedGame(k.g), k.Boxes(), k.g.fPlaying),
+                      (c.message, before, boxes, true));
     }
-    k.w.fake.messages.clear();
-    OpenSavedGame(k.w.g, k.w.dir.File("no existe.quilto"));
-    EXPECT_EQ(k.w.fake.MessageTexts(), std::vector<std::string>{"Partida no válida."});
+    k.fake.messages.clear();
+    OpenSavedGame(k.g, k.dir.File("no existe.quilto"));
+    EXPECT_EQ(k.fake.MessageTexts(), Texts{"Partida no válida."});
 }
 
 TEST(KeptGame, AFailedSaveIsToldAndTheGameGoesOn) {
     Kept k;
-    k.Start(kKinds[0]);
-    k.w.fake.failWrites = true;
-    const SavedGame before = CaptureSavedGame(k.w.g);
+    k.StartFromFile(kKinds[0]);
+    k.fake.failWrites = true;
+    const SavedGame before = CaptureSavedGame(k.g);
     k.Save();
-    EXPECT_EQ(k.w.fake.MessageTexts(), std::vector<std::string>{"No se ha podido guardar la partida."});
-    EXPECT_EQ(k.w.fake.messages.at(0).icon, MsgIcon::Exclamation);
-    EXPECT_EQ(CaptureSavedGame(k.w.g), before);
+    EXPECT_FIELDS((k.fake.MessageTexts(), k.fake.messages.at(0).icon, CaptureSavedGame(k.g)),
+                  (Texts{"No se ha podido guardar la partida."}, MsgIcon::Exclamation, before));
     // The dialog opens where the last game was saved, and there is none yet.
-    k.w.fake.failWrites = false;
+    k.fake.failWrites = false;
     k.Save();
     k.Save();
-    EXPECT_EQ(k.w.fake.saveDialogs.at(1).first, "");
-    EXPECT_EQ(k.w.fake.saveDialogs.at(2).first, k.w.dir.Path().string());
+    EXPECT_FIELDS((k.fake.saveDialogs.at(1).first, k.fake.saveDialogs.at(2).first), ("", k.dir.Path().string()));
     // No game to save once it is won.
-    k.w.g.fWon = true;
-    EXPECT_FALSE(CanSaveGame(k.w.g));
+    k.g.fWon = true;
+    EXPECT_FALSE(CanSaveGame(k.g));
 }
 
 // Slides the first piece an arrow can slide on a sliding board.
@@ -213,66 +197,62 @@ TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun)
     const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName;
     Kept a;
     a.KeepIn(folder);
-    EXPECT_FALSE(CanContinueGame(a.w.g));
-    a.Start(kKinds[1]);
-    KeepGame(a.w.g);
-    EXPECT_EQ(SecondsUntilKept(a.w.g), kKeepAfterSeconds);
-    EXPECT_FALSE(std::filesystem::exists(saved));
-    a.w.fake.now += kKeepAfterSeconds;
-    KeepGame(a.w.g);
-    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
-    const std::string stamp = a.w.fake.FileStamp(saved);
+    EXPECT_FALSE(CanContinueGame(a.g));
+    a.StartFromFile(kKinds[1]);
+    KeepGame(a.g);
+    EXPECT_FIELDS((SecondsUntilKept(a.g), std::filesystem::exists(saved)), (kKeepAfterSeconds, false));
+    a.fake.now += kKeepAfterSeconds;
+    KeepGame(a.g);
+    EXPECT_FIELDS((a.KeptGame()), (CaptureSavedGame(a.g)));
+    const std::string stamp = a.fake.FileStamp(saved);
 
     // A slide is kept within the delay, by the board file alone: the
     // picture is not written again.
-    Slide(a.w.g);
-    KeepGame(a.w.g);
-    a.w.fake.now += kKeepAfterSeconds - 0.1;
-    KeepGame(a.w.g);
-    EXPECT_NE(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
-    a.w.fake.now += 0.1;
-    KeepGame(a.w.g);
-    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), CaptureSavedGame(a.w.g));
-    EXPECT_EQ(a.w.fake.FileStamp(saved), stamp);
-    EXPECT_TRUE(std::filesystem::exists(folder + kKeptBoardFileName));
+    Slide(a.g);
+    KeepGame(a.g);
+    a.fake.now += kKeepAfterSeconds - 0.1;
+    KeepGame(a.g);
+    EXPECT_NE(a.KeptGame(), CaptureSavedGame(a.g));
+    a.fake.now += 0.1;
+    KeepGame(a.g);
+    EXPECT_FIELDS((a.KeptGame(), a.fake.FileStamp(saved), std::filesystem::exists(folder + kKeptBoardFileName)),
+                  (CaptureSavedGame(a.g), stamp, true));
 
     // The next run continues it, and writes nothing until it changes.
     Kept b;
     b.KeepIn(folder);
-    EXPECT_TRUE(CanContinueGame(b.w.g));
-    MnuContinue_Click(b.w.g);
-    EXPECT_EQ(b.w.fake.MessageTexts(), std::vector<std::string>{});
-    EXPECT_EQ(CaptureSavedGame(b.w.g), CaptureSavedGame(a.w.g));
-    KeepGame(b.w.g);
-    EXPECT_LT(SecondsUntilKept(b.w.g), 0);
+    EXPECT_TRUE(CanContinueGame(b.g));
+    MnuContinue_Click(b.g);
+    EXPECT_FIELDS((b.fake.MessageTexts(), CaptureSavedGame(b.g)), (Texts{}, CaptureSavedGame(a.g)));
+    KeepGame(b.g);
+    EXPECT_LT(SecondsUntilKept(b.g), 0);
 
     // Another copy of the program keeps its own game meanwhile; the next
     // change of this one puts this one back whole, never mixed with it.
     Kept c;
     c.KeepIn(folder);
-    c.Start(kKinds[0]);
-    KeepGameNow(c.w.g);
-    EXPECT_EQ(ReadKeptGame(c.w.fake, folder), CaptureSavedGame(c.w.g));
-    Slide(b.w.g);
-    KeepGameNow(b.w.g);
-    EXPECT_EQ(ReadKeptGame(b.w.fake, folder), CaptureSavedGame(b.w.g));
+    c.StartFromFile(kKinds[0]);
+    KeepGameNow(c.g);
+    EXPECT_FIELDS((c.KeptGame()), (CaptureSavedGame(c.g)));
+    Slide(b.g);
+    KeepGameNow(b.g);
+    EXPECT_FIELDS((b.KeptGame()), (CaptureSavedGame(b.g)));
 
     // A win leaves nothing to continue; the bar of a slippery game is kept
     // when the window closes.
-    for (int p = 1; p <= c.w.g.PieceCount; ++p)
-        for (int q = p; q <= c.w.g.PieceCount; ++q)
-            if (c.w.g.PieceAt[std::size_t(q)] == p) SwapPieces(c.w.g, p, q);
-    CheckCompletion(c.w.g);
-    KeepGame(c.w.g);
-    EXPECT_FALSE(CanContinueGame(c.w.g));
-    EXPECT_EQ(ReadKeptGame(c.w.fake, folder), std::nullopt);
+    for (int p = 1; p <= c.g.PieceCount; ++p)
+        for (int q = p; q <= c.g.PieceCount; ++q)
+            if (c.g.PieceAt[std::size_t(q)] == p) SwapPieces(c.g, p, q);
+    CheckCompletion(c.g);
+    KeepGame(c.g);
+    EXPECT_FIELDS((CanContinueGame(c.g), ReadKeptGame(c.fake, folder).has_value()), (false, false));
     Kept d;
     d.KeepIn(folder);
-    d.Start(kKinds[4]);
-    KeepGameNow(d.w.g);
-    d.w.g.win.Label4.box.Width = BarWidthAfter(5, d.w.g.win.Label1.box.Width);
-    KeepGameNow(d.w.g);
-    EXPECT_EQ(ReadKeptGame(d.w.fake, folder).value_or(SavedGame{}).BarTicks, 5);
+    d.StartFromFile(kKinds[4]);
+    KeepGameNow(d.g);
+    d.g.win.Label4.box.Width = BarWidthAfter(5, d.g.win.Label1.box.Width);
+    KeepGameNow(d.g);
+    EXPECT_EQ(d.KeptGame().BarTicks, 5);
 }
 
 TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKeepsNothing) {
@@ -280,22 +260,22 @@ TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKee
     const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName, board = folder + kKeptBoardFileName;
     Kept a;
     a.KeepIn(folder);
-    a.Start(kKinds[3]);
-    KeepGameNow(a.w.g);
-    const SavedGame whole = CaptureSavedGame(a.w.g);
-    Slide(a.w.g);
-    KeepGameNow(a.w.g);
-    const SavedGame moved = CaptureSavedGame(a.w.g);
+    a.StartFromFile(kKinds[3]);
+    KeepGameNow(a.g);
+    const SavedGame whole = CaptureSavedGame(a.g);
+    Slide(a.g);
+    KeepGameNow(a.g);
+    const SavedGame moved = CaptureSavedGame(a.g);
     const std::string savedBytes = FileBytes(saved), boardBytes = FileBytes(board);
 
     // A board file cut short, or one of another game, leaves the game as
     // last written whole.
     for (std::size_t cut = 0; cut < boardBytes.size(); cut += 7) {
         std::ofstream(board, std::ios::binary) << boardBytes.substr(0, cut);
-        EXPECT_EQ(ReadKeptGame(a.w.fake, folder), whole) << "board file cut at " << cut;
+        EXPECT_FIELDS((a.KeptGame()), (whole)) << "board file cut at " << cut;
     }
     std::ofstream(board, std::ios::binary) << EncodeKeptBoard(moved, FileFingerprint(savedBytes) + 1);
-    EXPECT_EQ(ReadKeptGame(a.w.fake, folder), whole);
+    EXPECT_FIELDS((a.KeptGame()), (whole));
 
     // A saved game cut short anywhere, or of a newer version: nothing to
     // continue, and the file stays as it is.
@@ -307,9 +287,9 @@ TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKee
         std::ofstream(saved, std::ios::binary) << bad;
         Kept next;
         next.KeepIn(folder);
-        EXPECT_FALSE(CanContinueGame(next.w.g)) << "a saved game of " << bad.size() << " bytes";
-        KeepGameNow(next.w.g);
-        EXPECT_EQ(FileBytes(saved), bad);
+        KeepGameNow(next.g);
+        EXPECT_FIELDS((CanContinueGame(next.g), FileBytes(saved)), (false, bad))
+            << "a saved game of " << bad.size() << " bytes";
     }
 
     // A folder that takes no files: the kept game continues, nothing is
@@ -318,25 +298,24 @@ TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKee
     std::ofstream(saved, std::ios::binary) << savedBytes;
     std::filesystem::remove(board);
     Kept readOnly;
-    readOnly.w.fake.dataWritable = false;
+    readOnly.fake.dataWritable = false;
     readOnly.KeepIn(folder);
-    MnuContinue_Click(readOnly.w.g);
-    EXPECT_EQ(CaptureSavedGame(readOnly.w.g), whole);
-    Slide(readOnly.w.g);
-    KeepGameNow(readOnly.w.g);
+    MnuContinue_Click(readOnly.g);
+    EXPECT_FIELDS((CaptureSavedGame(readOnly.g)), (whole));
+    Slide(readOnly.g);
+    KeepGameNow(readOnly.g);
     EXPECT_FALSE(std::filesystem::exists(board));
     Kept none, failing;
     none.KeepIn("");
-    failing.w.fake.failWrites = true;
+    failing.fake.failWrites = true;
     failing.KeepIn(folder);
     for (Kept* k : {&readOnly, &none, &failing}) {
-        k->Start(kKinds[0]);
-        k->w.fake.messages.clear();
-        KeepGameNow(k->w.g);
-        EXPECT_EQ(k->w.fake.MessageTexts(), std::vector<std::string>{});
+        k->StartFromFile(kKinds[0]);
+        k->fake.messages.clear();
+        KeepGameNow(k->g);
+        EXPECT_EQ(k->fake.MessageTexts(), Texts{});
     }
-    EXPECT_EQ(FileBytes(saved), savedBytes);
-    EXPECT_FALSE(CanContinueGame(none.w.g));
+    EXPECT_FIELDS((FileBytes(saved), CanContinueGame(none.g)), (savedBytes, false));
 }
 
 }  // namespace

@@ -23,10 +23,6 @@
 
 namespace quilto {
 
-void PrintTo(const UnitRect& u, std::ostream* os) {
-    *os << "{" << u.Left << ", " << u.Top << ", " << u.Width << "x" << u.Height << "}";
-}
-
 void PrintTo(SavedGameFault f, std::ostream* os) {
     static const char* const names[] = {"None",        "NotASavedGame", "NewerVersion",   "CutShort",   "TrailingBytes",
                                         "BadSettings", "BadPieceCount", "BadLayout",      "BadPieceAt", "BadEmptySlot",

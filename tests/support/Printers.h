@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "game/Elements.h"
+#include "game/SavedGame.h"
 #include "settings/Settings.h"
 
 namespace quilto {
@@ -36,6 +37,9 @@ inline void PrintTo(const PixelRect& r, std::ostream* os) {
 inline void PrintTo(const Settings& s, std::ostream* os) {
     *os << std::boolalpha << "{Columns " << s.Columns << ", Rows " << s.Rows << ", FitMode " << s.FitMode
         << ", fIrregular " << s.fIrregular << ", fSlide " << s.fSlide << ", fSlippery " << s.fSlippery << "}";
+}
+inline void PrintTo(const UnitRect& u, std::ostream* os) {
+    *os << "{" << u.Left << ", " << u.Top << ", " << u.Width << "x" << u.Height << "}";
 }
 
 namespace test {
@@ -95,6 +99,8 @@ void Show(std::ostream& os, const T& v) {
         std::apply([&](const auto&... e) { ((os << (i ? ", " : "") << v.names[i] << ": ", Show(os, e), ++i), ...); },
                    v.values);
         os << "}";
+    } else if constexpr (requires { Fields(v); }) {
+        Show(os, Fields(v));
     } else if constexpr (Printed<T>) {
         PrintTo(v, &os);
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -133,6 +139,8 @@ void Compare(std::ostream& out, const std::string& name, const A& actual, const 
     } else if constexpr (kIsNamed<A>) {
         static_assert(std::tuple_size_v<decltype(actual.values)> == std::tuple_size_v<E>, "one expected value each");
         CompareFields(out, name, actual, expected, std::make_index_sequence<std::tuple_size_v<E>>());
+    } else if constexpr (requires { Fields(actual), Fields(expected); }) {
+        Compare(out, name, Fields(actual), Fields(expected));
     } else if constexpr (List<A> && List<E>) {
         if (std::ranges::distance(actual) == std::ranges::distance(expected)) {
             auto e = std::ranges::begin(expected);
@@ -164,6 +172,16 @@ std::string Differences(const A& actual, const E& expected, const C&... context)
 }  // namespace quilto
 
 #define FIELDS(...) ::quilto::test::MakeNamed(#__VA_ARGS__, __VA_ARGS__)
+
+namespace quilto {
+// A saved game compares and prints field by field.
+inline auto Fields(const SavedGame& s) {
+    return FIELDS(s.PictureName, s.PictureBytes, s.settings, s.Pieces, s.PieceAt, s.EmptySlot, s.BarTicks);
+}
+inline void PrintTo(const SavedGame& s, std::ostream* os) {
+    test::Show(*os, Fields(s));
+}
+}  // namespace quilto
 
 // EXPECT_FIELDS((a, b), (x, y)) expects a == x and b == y; EXPECT_RECORD(r, e)
 // expects of a record made by FIELDS the values of e, a tuple or a record.
