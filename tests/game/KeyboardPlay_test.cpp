@@ -8,7 +8,6 @@
 #include "game/Exchange.h"
 #include "game/PointerPlay.h"
 #include "game/PointerRouting.h"
-#include "game/Slippery.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -60,7 +59,10 @@ TEST_F(KeyTest, SlidingArrowsMoveThePieceOnTheSideTheArrowComesFrom) {
 // is no neighbour on that side.
 TEST_F(KeyTest, AnIrregularSlideTakesTheToucherNearestTheCentreLine) {
     g.settings.fSlide = true;
-    Lay({{1000, 1000, 1200, 1200}, {2200, 1000, 600, 600}, {2200, 1600, 600, 300}, {1000, 2200, 1200, 600},
+    Lay({{1000, 1000, 1200, 1200},
+         {2200, 1000, 600, 600},
+         {2200, 1600, 600, 300},
+         {1000, 2200, 1200, 600},
          {2200, 2200, 600, 600}});
     g.win.Piece(1).Picture = kEmptyPicture;
     g.EmptySlot = 1;
@@ -95,7 +97,8 @@ TEST_F(KeyTest, TheKeysPickUpTryPutDownAndCancelAsTheMouseDoes) {
     PlayKeyDown(g, kKeySpace, true);  // a held key picks up once
     EXPECT_FIELDS((g.fDragging, g.DragSlot, g.KeySlot, g.win.Shape1.Visible), (true, 6, 6, true));
     Keys({kKeyUp, kKeyLeft});  // trial with 3, then with 2
-    EXPECT_FIELDS((g.PieceAt, g.DropSlot, g.win.Shape5.box), (Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, 2, g.win.Piece(2).box));
+    EXPECT_FIELDS((g.PieceAt, g.DropSlot, g.win.Shape5.box),
+                  (Board{0, 1, 6, 3, 4, 5, 2, 7, 8, 9}, 2, g.win.Piece(2).box));
     Keys({kKeyEnter});
     EXPECT_FIELDS((g.fDragging, g.win.Shape1.Visible, g.win.Shape5.Visible, fake.sounds),
                   (false, false, false, Texts{kMarca}));
@@ -109,18 +112,6 @@ TEST_F(KeyTest, TheKeysPickUpTryPutDownAndCancelAsTheMouseDoes) {
     EXPECT_EQ(g.win.KeyFrame.Visible, false);
     Keys({kKeyUp});
     EXPECT_FIELDS((g.win.KeyFrame.Visible, g.KeySlot), (true, 5));
-
-    // A slippery move ends the pick-up; the next Space picks up again.
-    g.settings.fSlippery = true;
-    Keys({kKeyUp, kKeySpace});
-    for (int tick = 0; tick < 30 && g.fDragging; ++tick) Timer1_Timer(g);
-    ResetPieces();
-    SwapPieces(g, 2, 6);
-    g.settings.fSlippery = false;
-    Keys({kKeySpace});
-    EXPECT_FIELDS((g.fDragging, g.fKeyCarrying, g.DragSlot), (true, true, 2));
-    Keys({kKeyDown, kKeyRight, kKeySpace});  // 2 traded with 6: solved
-    EXPECT_EQ(fake.MessageTexts(), Texts{"Lo has logrado!"});
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "game/Exchange.h"
-#include "game/PointerRouting.h"
 #include "support/BoardFixture.h"
 
 namespace quilto {
@@ -72,27 +71,6 @@ TEST(SlotAtPointTest, FirstElementInIndexOrderThatStrictlyContainsThePoint) {
     f.g.win.Image1.emplace_back().box = {600, 120, 300, 900};  // found only where neither is
     // The first in index order; the left and top edges are outside.
     EXPECT_FIELDS((SlotAtPoint(f.g, 700, 400), SlotAtPoint(f.g, 720, 400), SlotAtPoint(f.g, 400, 120)), (1, 3, 0));
-}
-
-// Where elements of equal rank overlap, the pointer goes to the one the
-// canvas paints last, in front: the caption over a piece, and of two
-// pieces the later one; a lower rank loses whatever the order.
-TEST(PointerTargetTest, OfElementsOfEqualRankTheOnePaintedInFrontTakesThePointer) {
-    test::BoardFixture f;
-    f.InitWindow();
-    f.MakeRegularBoard(2, 1, 600);  // (120, 720) and (720, 1320)
-    Window& w = f.g.win;
-    w.Label3.box = w.Piece(2).box = {300, 120, 600, 600};
-    w.Label3.Visible = w.Piece(1).Visible = w.Piece(2).Visible = true;
-    w.Label3.Z = w.Piece(1).Z = w.Piece(2).Z = w.Image1[0].Z;  // where new pieces lie
-    const auto pieceAt = [&](float x) {                        // 0: another element
-        const PointerTarget t = TargetAt(f.g, x, 400);
-        return t.kind == PointerTarget::Kind::Piece ? t.index : 0;
-    };
-    // The caption comes after the pieces in the window's order: at their rank it is painted over them.
-    EXPECT_FIELDS((pieceAt(200), pieceAt(500), pieceAt(800)), (1, 0, 0));
-    w.Label3.Z = w.Image1[0].Z - 1;
-    EXPECT_FIELDS((pieceAt(200), pieceAt(500), pieceAt(800)), (1, 2, 2));
 }
 
 }  // namespace

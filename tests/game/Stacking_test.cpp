@@ -17,37 +17,32 @@ void PrintTo(const PointerTarget& t, std::ostream* os) {
 
 namespace {
 
-// Pieces 1 and 3 of equal rank overlap by 100 units over the frame, piece
-// 2 between them in the window's order brought to the front: of the two,
-// the later in the window's order lies in front and takes the pointer, until
-// the other is brought to the front; the finished picture over them takes it
-// then, and the drop frame over everything lets it through.
+// Where elements of equal rank overlap, the later in the window's order lies
+// in front and takes the pointer: the caption over the pieces, and of two
+// pieces the later one, until the other is brought to the front. A lower
+// rank loses whatever the order; the finished picture over the board takes
+// the pointer, and the drop frame over everything lets it through.
 TEST(StackingTest, ThePointerGoesToTheElementPaintedInFront) {
     test::BoardFixture f;
-    GameState& g = f.g;
     f.InitWindow();
-    f.MakeRegularBoard(3, 1);
-    Window& w = g.win;
-    w.Piece(3).box.Left = w.Piece(1).box.Left + 500;
-    for (int p : {1, 2, 3}) w.Piece(p).Visible = true, w.Piece(p).Z = w.Image1[0].Z;
-    w.BringToFront(w.Piece(2));
-    const float x = w.Piece(3).box.Left + 50, y = 400;
-    const auto at = [&] { return TargetAt(g, x, y); };
-    const auto painted = [&](const Element& e) {  // its place in the painting order
-        const auto order = StackingOrder(w);
-        return std::ranges::find(order, &e, &StackedElement::element) - order.begin();
-    };
-    EXPECT_LT(painted(w.Label1), painted(w.Piece(1)));
-    EXPECT_LT(painted(w.Piece(1)), painted(w.Piece(3)));
-    EXPECT_EQ(at(), (PointerTarget{PointerTarget::Kind::Piece, 3}));
+    f.MakeRegularBoard(2, 1, 600);  // (120, 720) and (720, 1320)
+    Window& w = f.g.win;
+    w.Label3.box = w.Piece(2).box = {300, 120, 600, 600};
+    w.Label3.Visible = w.Piece(1).Visible = w.Piece(2).Visible = true;
+    w.Label3.Z = w.Piece(1).Z = w.Piece(2).Z = w.Image1[0].Z;  // where new pieces lie
+    const auto at = [&](float x) { return TargetAt(f.g, x, 400); };
+    const PointerTarget piece1{PointerTarget::Kind::Piece, 1}, piece2{PointerTarget::Kind::Piece, 2},
+        other{PointerTarget::Kind::Other, 0};
+    EXPECT_FIELDS((at(200), at(500), at(800), at(2000)), (piece1, other, other, other));  // the frame under all
+    w.Label3.Z = w.Image1[0].Z - 1;
+    EXPECT_FIELDS((at(200), at(500), at(800)), (piece1, piece2, piece2));
     w.BringToFront(w.Piece(1));
-    EXPECT_GT(painted(w.Piece(1)), painted(w.Piece(3)));
-    EXPECT_EQ(at(), (PointerTarget{PointerTarget::Kind::Piece, 1}));
-    w.Image2.box = w.Label1.box, w.Image2.Visible = true;
+    EXPECT_FIELDS((at(200), at(500), at(800)), (piece1, piece1, piece2));
+    w.Image2.box = w.Shape5.box = w.Label1.box;
+    w.Image2.Visible = w.Shape5.Visible = true;
     w.BringToFront(w.Image2);
-    w.Shape5.box = w.Label1.box, w.Shape5.Visible = true;
     w.BringToFront(w.Shape5);
-    EXPECT_EQ(at(), (PointerTarget{PointerTarget::Kind::Other, 0}));
+    EXPECT_FIELDS((at(200), at(500), at(800)), (other, other, other));
 }
 
 }  // namespace
