@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window, offscreen, with real mouse and key events: start-up, menus,
-// layout, the board painted from the picture, what the canvas repaints, a
-// small board won with the mouse, the drag pointers, and the game's keys from
-// the canvas, an open menu and a modal dialog, the play keys from any widget.
+// layout, the board painted from the picture, what the canvas repaints, drags
+// ended by a button, a box or a slippery move, the drag pointers, and the
+// game's keys from the canvas, an open menu and a modal dialog, the play keys
+// from any widget.
 #include "ui/Form1.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 
-#include "game/Exchange.h"
 #include "game/KeyboardAids.h"
 #include "game/KeyboardPlay.h"
 #include "settings/SettingsFile.h"
@@ -192,62 +192,40 @@ private slots:
                          Opens{{"Instrucciones.htm", game.dir.path().toStdString()}}));
     }
 
-    // A trial that would solve the board, cancelled by the right button, then
-    // the drag that wins; the finished picture then takes every press.
-    void aDragWinsAndTheFinishedPictureThenTakesEveryPress() {
-        ShownGame game;
-        QVERIFY(game.Start({2, 1, 1, false, false, false}));
-        GameState& g = game.g;
-        if (g.PieceAt[1] == 1) SwapPieces(g, 1, 2);  // the shuffle may have left it solved
-        game.form.Sync();
-        BoardCanvas* canvas = game.form.Canvas();
-        std::int16_t dropSlot = 0;  // the drop slot and the pointer before letting go
-        Qt::CursorShape pointer = Qt::ArrowCursor;
-        const auto drag = [&](bool cancel) {
-            QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
-            QTest::mouseMove(canvas, game.Middle(2));
-            dropSlot = g.DropSlot, pointer = canvas->cursor().shape();
-            if (cancel) QTest::mouseClick(canvas, Qt::RightButton, {}, game.Middle(2));
-            QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
-        };
-        drag(true);
-        QCOMPARE_FIELDS((dropSlot, pointer, g.PieceAt, game.platform.sounds.size(), game.platform.MessageTexts()),
-                        (std::int16_t(2), Qt::BitmapCursor, Board{0, 2, 1}, std::size_t(2), Texts{}));
-        drag(false);
-        // The finished picture lies over the board: presses reach no piece.
-        const std::size_t sounds = game.platform.sounds.size();
-        drag(true);
-        drag(false);
-        QCOMPARE_FIELDS((g.PieceAt, g.fPlaying, g.win.Image2.Visible, canvas->cursor().shape(),
-                         game.platform.sounds.size(), game.platform.MessageTexts(), g.win.Shape1.Visible),
-                        (Board{0, 1, 2}, false, true, Qt::ArrowCursor, sounds, Texts{"Lo has logrado!"}, false));
-    }
-
-    // A drag ended by a box opening (the question of "Nuevo", answered
-    // Cancelar) or by a slippery move takes its hand off the screen at once,
-    // not at the next click.
-    void aDragEndedByABoxOrASlipperyMoveTakesItsHandAlong() {
+    // A drag ended by another button (its trial undone, both releases still
+    // reaching the piece), by a box opening (the question of "Nuevo",
+    // answered Cancelar) or by a slippery move takes its hand off the screen
+    // at once, not at the next click.
+    void aDragEndedByAButtonABoxOrASlipperyMoveTakesItsHandAlong() {
         ShownGame game;
         QVERIFY(game.Start({4, 4, 1, false, false, true}));
         GameState& g = game.g;
         BoardCanvas* canvas = game.form.Canvas();
+        const Board start = g.PieceAt;
         const auto grab = [&] {
             QTest::mousePress(canvas, Qt::LeftButton, {}, game.Middle(1));
             QTest::mouseMove(canvas, game.Middle(2));
             return canvas->cursor().shape();
         };
+        const auto release = [&] { QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2)); };
         const auto shown = [&] { return FIELDS(g.fDragging, canvas->cursor().shape()); };
         const Qt::CursorShape grabbed = grab();
+        QTest::mouseClick(canvas, Qt::RightButton, {}, game.Middle(2));
+        const auto afterButton = shown();
+        release();
+        const auto cancelled = FIELDS(g.PieceAt == start, game.platform.sounds.size());
+        grab();
         game.platform.answers = {MsgResult::Cancel};
         game.form.MnuNew->trigger();
         const auto afterBox = shown();
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
-        QCOMPARE_FIELDS((grabbed, grab(), afterBox),
-                        (Qt::BitmapCursor, Qt::BitmapCursor, std::tuple(false, Qt::ArrowCursor)));
+        release();
+        QCOMPARE_FIELDS((grabbed, afterButton, cancelled, grab(), afterBox),
+                        (Qt::BitmapCursor, std::tuple(false, Qt::ArrowCursor), std::tuple(true, std::size_t(2)),
+                         Qt::BitmapCursor, std::tuple(false, Qt::ArrowCursor)));
         g.win.Label4.box.Width = g.win.Label1.box.Width;  // the next tick fills the bar
         QTRY_VERIFY_WITH_TIMEOUT(!g.fDragging, 60000);
         QCOMPARE_FIELDS((shown()), (std::tuple(false, Qt::ArrowCursor)));
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, game.Middle(2));
+        release();
     }
 
     // Hands with the fingertip at the hot spot and the far corner clear; over
