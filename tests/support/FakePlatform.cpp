@@ -73,19 +73,6 @@ bool FakePlatform::WriteFileAtomically(const std::string& path, const std::strin
     return replaced;
 }
 
-void FakePlatform::RunInBackground(std::function<void()> work) {
-    backgroundWork.push_back(std::move(work));
-    if (!deferBackground) RunBackgroundWork();
-}
-
-void FakePlatform::RunBackgroundWork() {
-    while (!backgroundWork.empty()) {
-        const std::function<void()> work = std::move(backgroundWork.front());
-        backgroundWork.pop_front();
-        work();
-    }
-}
-
 bool FakePlatform::RemoveFile(const std::string& path) {
     if (failWrites) return false;
     std::error_code ec;

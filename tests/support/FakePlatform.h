@@ -54,10 +54,6 @@ public:
     // The data folder, as DataFolder gives it ("": none) and whether it takes files.
     std::string dataFolder;
     bool dataWritable = true;
-    // Background work runs at once, unless deferBackground holds it until
-    // FinishBackgroundWork or RunBackgroundWork.
-    bool deferBackground = false;
-    std::deque<std::function<void()>> backgroundWork;
     PictureId nextId = 1;
     int pendingEventPasses = 0;
     std::function<void()> onPendingEvents;
@@ -81,9 +77,8 @@ public:
         writable = !dataFolder.empty() && dataWritable;
         return dataFolder;
     }
-    void RunInBackground(std::function<void()> work) override;
-    void FinishBackgroundWork() override { RunBackgroundWork(); }
-    void RunBackgroundWork();
+    void RunInBackground(std::function<void()> work) override { work(); }  // at once, in order
+    void FinishBackgroundWork() override {}
     bool RemoveFile(const std::string& path) override;
     std::string FileStamp(const std::string& path) override;
     void ProcessPendingEvents() override {
