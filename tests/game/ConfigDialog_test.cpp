@@ -11,8 +11,6 @@
 namespace quilto {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 struct ConfigDialogTest : ::testing::Test {
     test::FakePlatform fake;
     GameState g{fake};

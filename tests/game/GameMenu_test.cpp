@@ -11,8 +11,6 @@
 namespace quilto {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 struct GameMenuTest : ::testing::Test, test::WindowFixture {
     void SetUp() override { fake.pictures["/pics/a.png"] = {800, 600}; }
 };

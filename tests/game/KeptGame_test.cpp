@@ -25,7 +25,6 @@ namespace quilto::test {
 namespace {
 
 constexpr const char* kPixels = "the picture's bytes";
-using Texts = std::vector<std::string>;
 
 // A window of this outer size, maximized; every picture decodes as 800 x 600 pixels.
 struct Kept : WindowFixture {

@@ -13,8 +13,6 @@
 namespace quilto {
 namespace {
 
-using Board = std::vector<std::int16_t>;
-using Texts = std::vector<std::string>;
 const std::string kDesplaza = "/app/Desplaza.wav", kNoMueve = "/app/NoMueve.wav", kMarca = "/app/Marca.wav";
 
 struct KeyTest : ::testing::Test, test::BoardFixture {

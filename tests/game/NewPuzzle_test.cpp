@@ -15,8 +15,6 @@
 namespace quilto {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 const std::string kTooLarge = ") es demasiado grande.\rCambia los valores y prueba de nuevo.";
 
 // The board frame is 9000 x 6000 units at (120, 120), aspect 1.5.

@@ -12,8 +12,6 @@ namespace quilto {
 
 namespace {
 
-using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
-using Texts = std::vector<std::string>;
 const Board kStart{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11};
 
 // A 4 x 3 board of 600-unit cells at (120, 120) in play, every piece at home

@@ -14,9 +14,6 @@
 namespace quilto {
 namespace {
 
-using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
-using Texts = std::vector<std::string>;
-
 const std::string kDesplaza = "/app/Desplaza.wav", kNoMueve = "/app/NoMueve.wav", kAcaba = "/app/Acaba.wav";
 
 // A 4 x 3 sliding board in play, the empty slot (piece 12's picture) walked

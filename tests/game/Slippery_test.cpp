@@ -14,8 +14,6 @@
 namespace quilto {
 namespace {
 
-using Board = std::vector<std::int16_t>;  // PieceAt, [0] unused
-
 struct SlipperyTest : ::testing::Test, test::BoardFixture {
     SlipperyTest() : BoardFixture(7) {
         InitWindow();

@@ -92,3 +92,10 @@ public:
 };
 
 }  // namespace quilto::test
+
+namespace quilto {
+// What the tests compare most: texts shown or sounds played, boards (PieceAt), addresses opened.
+using Texts = std::vector<std::string>;
+using Board = std::vector<std::int16_t>;
+using Opens = std::vector<test::ShellOpened>;
+}  // namespace quilto

@@ -22,9 +22,6 @@
 #include "ui/FormMorvelin.h"
 
 using namespace quilto;
-using Texts = std::vector<std::string>;
-using Board = std::vector<std::int16_t>;
-using Opens = std::vector<test::ShellOpened>;
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "support/QtPrinters.h"
 
 using namespace quilto;
-using Opens = std::vector<test::ShellOpened>;
 
 class FormMorvelinTest : public QObject {
     Q_OBJECT
