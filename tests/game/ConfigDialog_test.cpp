@@ -5,15 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FakePlatform.h"
-#include "support/Printers.h"
+#include "support/BoardFixture.h"
 
 namespace quilto {
 namespace {
 
-struct ConfigDialogTest : ::testing::Test {
-    test::FakePlatform fake;
-    GameState g{fake};
+struct ConfigDialogTest : ::testing::Test, test::BoardFixture {
     ConfigDialog dlg{g};
 
     // Shown with these settings in force.

@@ -23,14 +23,6 @@ struct KeyTest : ::testing::Test, test::BoardFixture {
     void Keys(std::initializer_list<int> keys) {
         for (const int k : keys) PlayKeyDown(g, k, false);
     }
-    // The boxes of an irregular board, positions from 1.
-    void Lay(std::initializer_list<Box> boxes) {
-        g.settings.fIrregular = true;
-        g.UnitWidth = 600;
-        for (const Box& b : boxes) g.win.Image1.emplace_back().box = b;
-        g.PieceCount = std::int16_t(boxes.size());
-        ResetPieces();
-    }
 };
 
 // The empty slot of a 4 x 3 board walked 12, 11, 10, 6, then moved by
@@ -57,11 +49,11 @@ TEST_F(KeyTest, SlidingArrowsMoveThePieceOnTheSideTheArrowComesFrom) {
 // is no neighbour on that side.
 TEST_F(KeyTest, AnIrregularSlideTakesTheToucherNearestTheCentreLine) {
     g.settings.fSlide = true;
-    Lay({{1000, 1000, 1200, 1200},
-         {2200, 1000, 600, 600},
-         {2200, 1600, 600, 300},
-         {1000, 2200, 1200, 600},
-         {2200, 2200, 600, 600}});
+    MakeBoardOf({{1000, 1000, 1200, 1200},
+                 {2200, 1000, 600, 600},
+                 {2200, 1600, 600, 300},
+                 {1000, 2200, 1200, 600},
+                 {2200, 2200, 600, 600}});
     g.win.Piece(1).Picture = kEmptyPicture;
     g.EmptySlot = 1;
     EXPECT_FIELDS((SlidingNeighbour(g, Direction::Left), SlidingNeighbour(g, Direction::Up),
@@ -75,7 +67,7 @@ TEST_F(KeyTest, AnIrregularSlideTakesTheToucherNearestTheCentreLine) {
 // the nearest; then the one nearest the centre line, not the lowest
 // position nor the widest overlap.
 TEST_F(KeyTest, TheCursorGoesToTheNearestOverlappingElementThatWay) {
-    Lay({{600, 600, 600, 600}, {600, 0, 600, 600}, {0, 0, 600, 900}, {1200, 0, 600, 1200}, {0, 900, 600, 300}});
+    MakeBoardOf({{600, 600, 600, 600}, {600, 0, 600, 600}, {0, 0, 600, 900}, {1200, 0, 600, 1200}, {0, 900, 600, 300}});
     const auto to = [&](int from, Direction d) { return CursorNeighbour(g, from, d); };
     EXPECT_FIELDS((to(3, Direction::Right), to(2, Direction::Down), to(5, Direction::Up), to(5, Direction::Right),
                    to(1, Direction::Left), to(4, Direction::Right)),

@@ -182,10 +182,7 @@ TEST(SavedGame, RefusesRecordsWhoseNumbersContradictEachOther) {
         {"sliding and slippery", sliding, [](SavedGame& g) { g.settings.fSlippery = true; }, Fault::BadSettings},
         {"no pieces", regular, [](SavedGame& g) { g.PieceAt.clear(); }, Fault::BadPieceCount},
         {"a piece more than the grid", regular, [](SavedGame& g) { g.PieceAt.push_back(13); }, Fault::BadPieceCount},
-        {"a rectangle on a regular board", regular,
-         [](SavedGame& g) {
-             g.Pieces = {{0, 0, 4, 3}};
-         },
+        {"a rectangle on a regular board", regular, [](SavedGame& g) { g.Pieces.push_back(kThreeUnits[0]); },
          Fault::BadPieceCount},
         {"a rectangle short", irregular, [](SavedGame& g) { g.Pieces.pop_back(); }, Fault::BadPieceCount},
         {"overlapping pieces", irregular, [](SavedGame& g) { g.Pieces[2].Left = 0; }, Fault::BadLayout},

@@ -58,13 +58,8 @@ TEST_F(SlidingTest, AClickSlidesTheRunBetweenThePieceAndTheEmptySlotInLine) {
 TEST(IrregularSlidingTest, OnlyAPieceSharingAnEdgeOfMoreThanFiveUnitsMoves) {
     test::BoardFixture f;
     GameState& g = f.g;
-    g.settings = {3, 3, 1, true, true, false};
-    g.UnitWidth = 600;
-    for (const Box& b :
-         {Box{1000, 1000, 600, 600}, {1600, 1000, 600, 600}, {1600, 1600, 600, 600}, {400, 1595, 600, 600}})
-        g.win.Image1.emplace_back().box = b;
-    g.PieceCount = 4;
-    f.ResetPieces();
+    f.MakeBoardOf({{1000, 1000, 600, 600}, {1600, 1000, 600, 600}, {1600, 1600, 600, 600}, {400, 1595, 600, 600}});
+    g.settings.fSlide = true;
     g.win.Piece(1).Picture = kEmptyPicture;
     g.EmptySlot = 1;
     g.fPlaying = true;

@@ -76,6 +76,14 @@ struct BoardFixture {
         for (int p = 1; p <= g.PieceCount; ++p) g.win.Image1.emplace_back().box = g.win.Shape4[p - 1u];
         ResetPieces();
     }
+    // An irregular board of these boxes, positions from 1, on units of 600.
+    void MakeBoardOf(std::initializer_list<Box> boxes) {
+        g.settings.fIrregular = true;
+        g.UnitWidth = 600;
+        for (const Box& b : boxes) g.win.Image1.emplace_back().box = b;
+        g.PieceCount = std::int16_t(boxes.size());
+        ResetPieces();
+    }
     // Every position shows its own piece's picture again.
     void ResetPieces() {
         g.pictures.Clear();
