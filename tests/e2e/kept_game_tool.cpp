@@ -28,10 +28,8 @@
 #include "game/GameKeeping.h"
 #include "game/KeptGame.h"
 #include "game/KeyboardPlay.h"
-#include "game/MainWindow.h"
 #include "game/SavedGameFile.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/BoardFixture.h"
 
 namespace quilto {
 namespace {
@@ -105,23 +103,18 @@ int Make(const std::string& out, const std::string& picture, int columns, int ro
 }
 
 int Replay(const std::string& start, const std::vector<std::string>& keys) {
-    test::FakePlatform fake;
-    std::optional<SavedGame> game = ReadStart(fake, start);
+    // Laid out on the fixture's window: on a regular board an arrow picks its
+    // piece by rows and columns alone, whatever the window.
+    test::WindowFixture w;
+    std::optional<SavedGame> game = ReadStart(w.fake, start);
     if (!game) Fail("no game reads from " + start);
-    // Laid out on a window of its own size: on a regular board an arrow
-    // picks its piece by rows and columns alone, whatever the window.
-    GameState g(fake);
-    test::TempDir dir;
-    InitElements(g.win);
-    Form_Load(g, dir.AsAppDir());
-    Form_Resize(g, WindowState::Maximized, 9480, 6880);
-    fake.pictureBytes[game->PictureBytes] = {800, 600};
-    if (!OpenGameRecord(g, std::move(*game))) Fail("the game does not open");
-    Print(CaptureBoard(g));
+    w.fake.pictureBytes[game->PictureBytes] = {800, 600};
+    if (!OpenGameRecord(w.g, std::move(*game))) Fail("the game does not open");
+    Print(CaptureBoard(w.g));
     for (const std::string& key : keys) {
         if (!kArrows.contains(key)) Fail("not an arrow: " + key);
-        PlayKeyDown(g, kArrows.at(key), false);
-        Print(CaptureBoard(g));
+        PlayKeyDown(w.g, kArrows.at(key), false);
+        Print(CaptureBoard(w.g));
     }
     return 0;
 }
