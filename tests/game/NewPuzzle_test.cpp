@@ -121,13 +121,12 @@ TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
         {{0, 5, 3, false, false, false}, "El tamaño del tablero (5x0" + kTooLarge},
         {{5, 66, 3, false, false, false}, "El tamaño del tablero (66x5" + kTooLarge},
         {{4, 5, 3, true, false, false}, "Para jugar con piezas irregulares ambas medidas deben ser iguales."},
-        {{4, 4, 3, false, true, true}, "El juego con desplazamiento no permite la opción de piezas Escurridizas."},
     };
     for (const auto& [settings, message] : cases) {
         Start(settings, 900, 600);  // refused before the busy caption
         EXPECT_FIELDS((fake.messages.back().text, fake.pendingEventPasses, Board()), (message, 0, kNoBoard));
     }
-    EXPECT_FIELDS((dialogs, fake.messages.size()), (4, 4u));
+    EXPECT_FIELDS((dialogs, fake.messages.size()), (3, 3u));
 }
 
 TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefore) {
