@@ -183,11 +183,6 @@ void Slide(GameState& g) {
     ADD_FAILURE() << "no arrow slid a piece";
 }
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun) {
     TempDir data;
     const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName;

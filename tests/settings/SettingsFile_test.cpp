@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "support/FakePlatform.h"
@@ -20,11 +19,6 @@ namespace quilto {
 namespace {
 
 const Settings kDefaults{5, 5, 3, true, false, false};
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string WithReplaced(std::string text, const std::string& from, const std::string& to) {
     return text.replace(text.find(from), from.size(), to);
@@ -37,12 +31,12 @@ TEST(SettingsFile, WritesTheExactBytesAndReadsThemBack) {
     // Other values, a negative in the sign's place included, survive the trip.
     const Settings other{-3, 65, 9, false, true, true};
     ASSERT_TRUE(SaveSettings(platform, other, path));
-    EXPECT_FIELDS((LoadSettings(path), ReadBytes(path).substr(0, 23)), (other, "Columnas (1-50):\r\n-3 \r\n"));
+    EXPECT_FIELDS((LoadSettings(path), test::FileBytes(path).substr(0, 23)), (other, "Columnas (1-50):\r\n-3 \r\n"));
     // The shorter file replaces it whole. "ó" is the single Windows-1252 byte
     // F3; every line ends in CR LF.
     ASSERT_TRUE(SaveSettings(platform, kDefaults, path));
     EXPECT_EQ(
-        ReadBytes(path),
+        test::FileBytes(path),
         "Columnas (1-50):\r\n 5 \r\nFilas (1-50):\r\n 5 \r\nTipo de ajuste de imagen (1-4):\r\n 3 \r\n"
         "Piezas irregulares (T/F):\r\n 1 \r\nDesplazar piezas (T/F):\r\n 0 \r\nPiezas m\xF3viles (T/F):\r\n 0 \r\n");
 }
