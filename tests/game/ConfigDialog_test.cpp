@@ -30,9 +30,6 @@ TEST_F(ConfigDialogTest, LabelsFollowTheBarsAndTheIrregularCountTheColumnsInForc
     EXPECT_RECORD(Shown(), std::tuple("65x65", "4225", 65, 65, true));
     Open({6, 4, 2, false, false, false});
     EXPECT_RECORD(Shown(), std::tuple("6x4", "24", 6, 4, false));
-    Open({7, 4, 3, false, false, false});
-    dlg.SetCheck3(true);  // "Idénticos." brings both bars to the smaller
-    EXPECT_RECORD(Shown(), std::tuple("4x4", "16", 4, 4, true));
     // Bars linked at 8 x 8 = 64 units: 64 / 1.3, 1.8 or 2.4 by the columns in force, not by the bar.
     const std::pair<short, const char*> bands[] = {{2, "0"}, {3, "49"}, {4, "49"}, {5, "35"}, {7, "35"}, {8, "26"}};
     for (auto [columns, count] : bands) {
