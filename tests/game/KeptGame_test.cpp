@@ -93,21 +93,17 @@ TEST(KeptGame, EveryKindOfBoardOpensAsSavedInThisFrameAndAnother) {
                       ("foto.jpg", s.fSlippery ? 7 : 0, "", "foto.quilto", before));
         std::filesystem::remove(a.dir.File("foto.jpg"));
 
+        // In the same frame each position shows the same part of the picture.
         Kept same;
-        same.g.settings = {3, 3, 3, false, false, false};
         OpenSavedGame(same.g, path);
-        const Window &was = a.g.win, &now = same.g.win;
-        EXPECT_FIELDS((same.fake.MessageTexts(), CaptureSavedGame(same.g), same.g.settings, same.g.PicClip1.id(),
-                       same.g.fPlaying, now.Label4.Visible),
-                      (Texts{}, before, s, same.g.BoardPicture.id(), true, s.fSlippery));
-        EXPECT_FIELDS((same.Boxes(), same.Pictures(), now.Shape4, now.Label1.box, now.Label4.box),
-                      (a.Boxes(), a.Pictures(), was.Shape4, was.Label1.box, was.Label4.box));
-
+        EXPECT_EQ(same.Pictures(), a.Pictures());
         // In a smaller frame, laid out as a new puzzle of these settings is there.
         Kept small(1366 * 15, 768 * 15), fresh(1366 * 15, 768 * 15);
         OpenSavedGame(small.g, path);
         fresh.StartFromFile(s);
-        EXPECT_FIELDS((CaptureSavedGame(small.g), small.g.win.Label1.box), (before, fresh.g.win.Label1.box));
+        EXPECT_FIELDS((small.fake.MessageTexts(), CaptureSavedGame(small.g), small.g.PicClip1.id(), small.g.fPlaying,
+                       small.g.win.Label4.Visible, small.g.win.Label1.box),
+                      (Texts{}, before, small.g.BoardPicture.id(), true, s.fSlippery, fresh.g.win.Label1.box));
         if (!s.fIrregular) {
             EXPECT_EQ(small.Boxes(), fresh.Boxes());
         }
