@@ -42,6 +42,8 @@ struct Kept : WindowFixture {
         g.settings = s;
         LoadPictureFile(g, path);
     }
+    // A window of the usual size keeping its games in folder.
+    explicit Kept(const std::string& folder) : Kept() { KeepIn(folder); }
     // Keeps games in folder, as start-up finds it.
     void KeepIn(const std::string& folder) {
         fake.dataFolder = folder;
@@ -182,8 +184,7 @@ void Slide(GameState& g) {
 TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun) {
     TempDir data;
     const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName;
-    Kept a;
-    a.KeepIn(folder);
+    Kept a(folder);
     EXPECT_FALSE(CanContinueGame(a.g));
     a.StartFromFile(kKinds[1]);
     KeepGame(a.g);
@@ -206,8 +207,7 @@ TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun)
                   (CaptureSavedGame(a.g), stamp, true));
 
     // The next run continues it, and writes nothing until it changes.
-    Kept b;
-    b.KeepIn(folder);
+    Kept b(folder);
     EXPECT_TRUE(CanContinueGame(b.g));
     MnuContinue_Click(b.g);
     EXPECT_FIELDS((b.fake.MessageTexts(), CaptureSavedGame(b.g)), (Texts{}, CaptureSavedGame(a.g)));
@@ -216,8 +216,7 @@ TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun)
 
     // Another copy of the program keeps its own game meanwhile; the next
     // change of this one puts this one back whole, never mixed with it.
-    Kept c;
-    c.KeepIn(folder);
+    Kept c(folder);
     c.StartFromFile(kKinds[0]);
     KeepGameNow(c.g);
     EXPECT_FIELDS((c.KeptGame()), (CaptureSavedGame(c.g)));
@@ -228,13 +227,11 @@ TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun)
     // A win leaves nothing to continue; the bar of a slippery game is kept
     // when the window closes.
     for (int p = 1; p <= c.g.PieceCount; ++p)
-        for (int q = p; q <= c.g.PieceCount; ++q)
-            if (c.g.PieceAt[std::size_t(q)] == p) SwapPieces(c.g, p, q);
+        SwapPieces(c.g, p, int(std::ranges::find(c.g.PieceAt, p) - c.g.PieceAt.begin()));
     CheckCompletion(c.g);
     KeepGame(c.g);
     EXPECT_FIELDS((CanContinueGame(c.g), ReadKeptGame(c.fake, folder).has_value()), (false, false));
-    Kept d;
-    d.KeepIn(folder);
+    Kept d(folder);
     d.StartFromFile(kKinds[4]);
     KeepGameNow(d.g);
     d.g.win.Label4.box.Width = BarWidthAfter(5, d.g.win.Label1.box.Width);
@@ -245,8 +242,7 @@ TEST(KeptGame, TheGameInProgressIsKeptAFewSecondsBehindAndContinuedInTheNextRun)
 TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKeepsNothing) {
     TempDir data;
     const std::string folder = data.AsAppDir(), saved = folder + kKeptGameFileName, board = folder + kKeptBoardFileName;
-    Kept a;
-    a.KeepIn(folder);
+    Kept a(folder);
     a.StartFromFile(kKinds[3]);
     KeepGameNow(a.g);
     const SavedGame whole = CaptureSavedGame(a.g);
@@ -272,8 +268,7 @@ TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKee
          {savedBytes.substr(0, 9), savedBytes.substr(0, kSavedGameMagic.size() + 5),
           savedBytes.substr(0, savedBytes.size() / 2), savedBytes.substr(0, savedBytes.size() - 1), newer}) {
         std::ofstream(saved, std::ios::binary) << bad;
-        Kept next;
-        next.KeepIn(folder);
+        Kept next(folder);
         KeepGameNow(next.g);
         EXPECT_FIELDS((CanContinueGame(next.g), FileBytes(saved)), (false, bad))
             << "a saved game of " << bad.size() << " bytes";
@@ -292,10 +287,8 @@ TEST(KeptGame, AKeptGameThatCannotBeReadStaysAsItIsAndAFolderThatTakesNoFilesKee
     Slide(readOnly.g);
     KeepGameNow(readOnly.g);
     EXPECT_FALSE(std::filesystem::exists(board));
-    Kept none, failing;
-    none.KeepIn("");
+    Kept none(""), failing(folder);
     failing.fake.failWrites = true;
-    failing.KeepIn(folder);
     for (Kept* k : {&readOnly, &none, &failing}) {
         k->StartFromFile(kKinds[0]);
         k->fake.messages.clear();
