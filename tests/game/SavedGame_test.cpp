@@ -122,10 +122,7 @@ TEST(SavedGame, EveryKindOfBoardComesBackAsItWasSaved) {
         EXPECT_LT(bytes->size() - saved.PictureBytes.size(), 65536u);
 
         const DecodedSavedGame back = DecodeSavedGame(*bytes);
-        EXPECT_FIELDS((back.fault, back.game.settings, back.game.Pieces, back.game.PieceAt, back.game.EmptySlot,
-                       back.game.BarTicks, back.game.PictureName, back.game.PictureBytes),
-                      (Fault::None, saved.settings, saved.Pieces, saved.PieceAt, saved.EmptySlot, saved.BarTicks,
-                       saved.PictureName, saved.PictureBytes));
+        EXPECT_FIELDS((back.fault, back.game), (Fault::None, saved));
         if (seeds && saved.PieceCount() < 100)
             std::ofstream(std::string(seeds) + "/" + sample.name + ".quilto", std::ios::binary) << *bytes;
     }
@@ -215,8 +212,7 @@ TEST(SavedGame, RefusesRecordsWhoseNumbersContradictEachOther) {
         SavedGame g = c.base;
         ASSERT_EQ(CheckSavedGame(g), Fault::None);
         c.spoil(g);
-        EXPECT_EQ(CheckSavedGame(g), c.fault);
-        EXPECT_FALSE(EncodeSavedGame(g).has_value());
+        EXPECT_FIELDS((CheckSavedGame(g), EncodeSavedGame(g).has_value()), (c.fault, false));
     }
 }
 
@@ -250,8 +246,7 @@ TEST(SavedGame, RefusesFilesThatAreNotSavedGames) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedSavedGame d = DecodeSavedGame(c.bytes);
-        EXPECT_EQ(d.fault, c.fault);
-        EXPECT_EQ(d.game.PieceCount(), 0);
+        EXPECT_FIELDS((d.fault, d.game.PieceCount()), (c.fault, 0));
     }
 }
 
@@ -273,8 +268,7 @@ TEST(SavedGame, TheBarResumesAtTheTickItStoodAt) {
         for (int ticks = 0; ticks <= kMaxBarTicks; ++ticks) {
             SCOPED_TRACE(testing::Message() << "frame " << frame << ", " << ticks << " ticks");
             const float width = g.win.Label4.box.Width;
-            EXPECT_EQ(width, BarWidthAfter(ticks, frame));
-            EXPECT_EQ(BarTicks(width, frame), ticks);
+            EXPECT_FIELDS((width, BarTicks(width, frame)), (BarWidthAfter(ticks, frame), ticks));
             EXPECT_LT(width, frame);
             if (ticks < kMaxBarTicks) Timer1_Timer(g);
         }
