@@ -59,7 +59,6 @@ const std::map<std::string, std::pair<int, int>> kPictures = {
 const std::pair<int, int> kScreens[] = {{640, 480},   {800, 250},   {1024, 768},  {1366, 768},
                                         {1920, 1080}, {2560, 1440}, {3840, 2160}, {1280, 1024}};
 
-using Board = std::vector<std::int16_t>;  // PieceAt[0..PieceCount]; empty without a board
 std::vector<int> Home(const Board& b) {
     std::vector<int> home;
     for (int p = 1; p < int(b.size()); ++p)
@@ -136,6 +135,7 @@ private:
     void Fault(const Parts&... parts) {
         ((faults_ << "  ") << ... << parts) << "\n";
     }
+    // PieceAt[0..PieceCount]; empty without a board.
     Board Now() const {
         const auto n = std::size_t(std::max<int>(g_.PieceCount, 0));
         return n && g_.PieceAt.size() > n ? Board(g_.PieceAt.begin(), g_.PieceAt.begin() + long(n) + 1) : Board{};

@@ -223,8 +223,8 @@ private slots:
         });
         QCOMPARE(platform.LoadPicture("refused.png").status, LoadStatus::Failed);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, platform.LoadPicture("failing.png"));
-        QCOMPARE(during, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // gone after either
+        QCOMPARE_FIELDS((during, QGuiApplication::overrideCursor()),  // gone after either
+                        ((QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}), nullptr));
     }
 
     // The data folder is made with its parents and named with its separator;

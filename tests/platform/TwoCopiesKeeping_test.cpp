@@ -20,6 +20,7 @@
 #include "game/MainWindow.h"
 #include "platform/QtPlatform.h"
 #include "support/Printers.h"
+#include "support/TempDir.h"
 
 using namespace quilto;
 
@@ -38,14 +39,9 @@ const Copy kCopies[] = {{"Arrecife.png", {6, 5, 1, false, false, false}, false},
 constexpr int kPieces = 30, kRounds = 12, kChangesPerRound = 25;
 
 const std::string& PictureBytes(int copy) {
-    static const std::array<std::string, 2> bytes = [] {
-        std::array<std::string, 2> read;
-        for (int c = 0; c < 2; ++c)
-            if (QFile f(QStringLiteral(QUILTO_SOURCE_DIR "/assets/app/Imagenes/") + kCopies[c].picture);
-                f.open(QIODevice::ReadOnly))
-                read[std::size_t(c)] = f.readAll().toStdString();
-        return read;
-    }();
+    static const std::string folder = QUILTO_SOURCE_DIR "/assets/app/Imagenes/";
+    static const std::array<std::string, 2> bytes = {test::FileBytes(folder + kCopies[0].picture),
+                                                     test::FileBytes(folder + kCopies[1].picture)};
     return bytes[std::size_t(copy)];
 }
 
