@@ -129,22 +129,6 @@ TEST_F(NewPuzzleTest, HandEditedSettingsAreRefusedWithTheDialogsMessage) {
     EXPECT_FIELDS((dialogs, fake.messages.size()), (3, 3u));
 }
 
-TEST_F(NewPuzzleTest, ARegularBoardIsLaidOutOnTheWholeBoardAreaWhateverCameBefore) {
-    // The template cell, the frame and whether the last piece and the bar
-    // stay inside the board area, as the first board of a run has them.
-    const auto regular = [](test::WindowFixture& w, std::int16_t cols, std::int16_t rows) {
-        w.Start({cols, rows, 3, false, false, true}, 4000, 3000);
-        const Box& last = w.g.win.Piece(w.g.PieceCount).box;
-        return FIELDS(w.g.win.Image1[0].box, w.g.win.Label1.box, last.Left + last.Width <= 120 + 9000.0f,
-                      w.g.win.Label4.box.Top >= last.Top + last.Height);
-    };
-    test::WindowFixture fresh1, fresh2;                  // the first board of a run
-    Start({65, 65, 3, true, false, false}, 4000, 3000);  // shrinks the frame to its units
-    EXPECT_RECORD(regular(*this, 10, 10), regular(fresh1, 10, 10)) << "after an irregular board";
-    regular(*this, 10, 65);
-    EXPECT_RECORD(regular(*this, 8, 60), regular(fresh2, 8, 60)) << "after a 10 x 65 board";
-}
-
 TEST_F(NewPuzzleTest, TheCellAspectAndTheBandLeftOverAreTakenInDoublePrecision) {
     // A 1280 x 1024 screen: cells of exactly 90.5 x 58.5 picture pixels,
     // which round to even: 58 pixels wide, not 59.
