@@ -68,10 +68,9 @@ TEST(LayoutTest, TilesEverySideInOrderAndNotesTheCornerPiece) {
 
 TEST(LayoutTest, OneStateThroughBoardsOfEverySize) {
     const int table[][6] = {// N, tall, strips, squares, dominoes, PieceCount
-                            {3, 0, 0, 0, 2, 7},         {4, 0, 0, 0, 4, 12},         {5, 0, 1, 1, 6, 14},
-                            {8, 1, 4, 4, 12, 27},       {10, 3, 6, 6, 16, 39},       {20, 13, 16, 16, 36, 219},
-                            {50, 43, 46, 46, 96, 1959}, {65, 58, 61, 61, 126, 3504}, {2, 0, 0, 0, 0, 4},
-                            {1, 0, 0, 0, 0, 1},         {9, 2, 5, 5, 14, 32},        {7, 0, 3, 3, 10, 24}};
+                            {3, 0, 0, 0, 2, 7},   {4, 0, 0, 0, 4, 12},   {5, 0, 1, 1, 6, 14},
+                            {8, 1, 4, 4, 12, 27}, {10, 3, 6, 6, 16, 39}, {65, 58, 61, 61, 126, 3504},
+                            {2, 0, 0, 0, 0, 4},   {1, 0, 0, 0, 0, 1},    {7, 0, 3, 3, 10, 24}};
     test::BoardFixture f(1, 6000, 4500);  // Shape4 must shrink and grow with the count
     f.g.win.Label1.box.Width = 3000;      // the frame as an earlier board left it
     for (const auto& row : table) {

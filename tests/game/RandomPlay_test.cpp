@@ -538,9 +538,5 @@ TEST(RandomPlay, EveryRuleHoldsThroughRandomGames) {
         EXPECT_GT(s.count(corner) ? s.at(corner) : 0, 0) << corner << " never came up: " << Summary(s);
 }
 
-TEST(RandomPlay, DISABLED_LongRun) {
-    PlaySeeds(1000000, Env("QUILTO_RANDOM_PLAY_SEEDS", 1000), Env("QUILTO_RANDOM_PLAY_EVENTS", 5000));
-}
-
 }  // namespace
 }  // namespace quilto::test

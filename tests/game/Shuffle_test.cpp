@@ -18,11 +18,10 @@ TEST(ShuffleTest, EveryKindDealsAPermutationReplaysBackHomeAndSlidesOnlyIntoTheE
         int columns, rows;  // a regular grid, or with columns == 0 a board laid on rows x rows units
         bool slide, irregular;
         int steps;  // exchanges: twice the piece count when free, count^1.7 or ^1.5 when sliding
-    } cases[] = {{7, 5, false, false, 70},    {1, 9, false, false, 18},   {9, 1, false, false, 18},
-                 {0, 12, false, true, 118},   {2, 2, true, false, 10},    {3, 3, true, false, 41},
-                 {10, 10, true, false, 2511}, {4, 3, true, false, 68},    {1, 5, true, false, 15},
-                 {5, 1, true, false, 15},     {1, 1, true, false, 0},     {0, 1, true, true, 0},
-                 {0, 9, true, true, 181},     {0, 65, true, true, 207417}};
+    } cases[] = {{7, 5, false, false, 70}, {1, 9, false, false, 18},    {0, 12, false, true, 118},
+                 {2, 2, true, false, 10},  {10, 10, true, false, 2511}, {4, 3, true, false, 68},
+                 {1, 5, true, false, 15},  {5, 1, true, false, 15},     {1, 1, true, false, 0},
+                 {0, 1, true, true, 0},    {0, 9, true, true, 181},     {0, 65, true, true, 207417}};
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message() << k.columns << "x" << k.rows << (k.slide ? " sliding" : ""));
         test::BoardFixture f(static_cast<std::uint64_t>(k.rows));
