@@ -31,8 +31,7 @@ struct NewPuzzleTest : ::testing::Test, test::WindowFixture {
 };
 
 TEST_F(NewPuzzleTest, SnapsTheCellToWholePixelsAndAsksBeforeReplacingTheBoard) {
-    g.win.Label4.box.Width = 900;                                       // the bar as an earlier game left it
-    fake.onPendingEvents = [&] { EXPECT_TRUE(g.win.Label3.Visible); };  // "CREANDO PUZZLE..." shown first
+    g.win.Label4.box.Width = 900;  // the bar as an earlier game left it
     Start({7, 7, 1, false, false, true}, 700, 700);
     // 6000 / 7 = 857.14 is lowered to 855.14 (57 pixels); the width keeps the
     // cell aspect of 1.5 (1282.71) and the frame shrinks to the snapped grid.

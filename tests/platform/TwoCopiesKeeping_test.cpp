@@ -176,10 +176,7 @@ private slots:
               seen[1]);
         QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1 reads neither game whole, the first two:\n").arg(wrong) +
                                         faults.join('\n')));
-        for (const QProcess& c : copies) {
-            QCOMPARE(c.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(c.exitCode(), 0);
-        }
+        for (const QProcess& c : copies) QCOMPARE_FIELDS((c.exitStatus(), c.exitCode()), (QProcess::NormalExit, 0));
     }
 };
 

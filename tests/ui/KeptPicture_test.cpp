@@ -93,13 +93,9 @@ private slots:
                 for (const auto& [what, a, b] :
                      {std::tuple("board", board1, board2), {"finished", finished1, finished2}})
                     if (const auto [most, at] = LargestDifference(a, b); most > kRounding)
-                        differences << QString("%1 fit %2, %3: %4 at (%5, %6)")
-                                           .arg(irregular ? "irregular" : "regular")
-                                           .arg(fit)
-                                           .arg(what)
-                                           .arg(most)
-                                           .arg(at.x())
-                                           .arg(at.y());
+                        differences << QString::asprintf("%s fit %d, %s: %d at (%d, %d)",
+                                                         irregular ? "irregular" : "regular", fit, what, most, at.x(),
+                                                         at.y());
             }
         QCOMPARE(differences.join("; "), QString());
     }
