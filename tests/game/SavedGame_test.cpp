@@ -51,12 +51,6 @@ std::vector<UnitRect> Singles(int side) {
 // Small pictures, so that the fuzzer's seeds are mostly board.
 constexpr std::size_t kPictureSize = 40;
 
-std::string PictureBytes(std::size_t n) {
-    std::string b(n, '\0');
-    for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<char>(i * 7 + 3);
-    return b;
-}
-
 // A game in play on these settings: the pieces mixed as the board's kind of
 // shuffle would leave them (a sliding board only by slides).
 SavedGame Game(const Settings& s, std::vector<UnitRect> pieces = {}, std::int16_t barTicks = 0,
@@ -69,7 +63,7 @@ SavedGame Game(const Settings& s, std::vector<UnitRect> pieces = {}, std::int16_
     for (int p = 0; p <= n; ++p) g.PieceAt[std::size_t(p)] = std::int16_t(p);
     g.BarTicks = barTicks;
     g.PictureName = std::move(name);
-    g.PictureBytes = PictureBytes(kPictureSize);
+    for (std::size_t i = 0; i < kPictureSize; ++i) g.PictureBytes += static_cast<char>(i * 7 + 3);
     std::mt19937 rng(seed);
     if (!s.fSlide) {
         std::shuffle(g.PieceAt.begin() + 1, g.PieceAt.end(), rng);
@@ -90,14 +84,9 @@ SavedGame Game(const Settings& s, std::vector<UnitRect> pieces = {}, std::int16_
     return g;
 }
 
-struct Sample {
-    const char* name;
-    SavedGame game;
-};
-
-// One of every kind of board, the smallest and the largest included.
-std::vector<Sample> Samples() {
-    return {
+TEST(SavedGame, EveryKindOfBoardComesBackAsItWasSaved) {
+    // One of every kind of board, the smallest and the largest included.
+    const std::pair<const char*, SavedGame> samples[] = {
         {"regular-slippery", Game({5, 4, 2, false, false, true}, {}, 7)},
         {"regular-sliding", Game({4, 3, 3, false, true, false})},
         {"irregular-slippery", Game({3, 3, 1, true, false, true}, kThreeUnits, 19)},
@@ -107,13 +96,9 @@ std::vector<Sample> Samples() {
         {"regular-65", Game({65, 65, 3, false, true, false})},
         {"irregular-65-singles", Game({65, 65, 3, true, true, false}, Singles(65), 0, std::string(255, 'x'))},
     };
-}
-
-TEST(SavedGame, EveryKindOfBoardComesBackAsItWasSaved) {
     const char* seeds = std::getenv("QUILTO_SAVED_GAME_SEEDS");  // writes the fuzzer's seeds there
-    for (const Sample& sample : Samples()) {
-        SCOPED_TRACE(sample.name);
-        const SavedGame& saved = sample.game;
+    for (const auto& [name, saved] : samples) {
+        SCOPED_TRACE(name);
         ASSERT_EQ(CheckSavedGame(saved), Fault::None);
         const std::optional<std::string> bytes = EncodeSavedGame(saved);
         ASSERT_TRUE(bytes.has_value());
@@ -124,7 +109,7 @@ TEST(SavedGame, EveryKindOfBoardComesBackAsItWasSaved) {
         const DecodedSavedGame back = DecodeSavedGame(*bytes);
         EXPECT_FIELDS((back.fault, back.game), (Fault::None, saved));
         if (seeds && saved.PieceCount() < 100)
-            std::ofstream(std::string(seeds) + "/" + sample.name + ".quilto", std::ios::binary) << *bytes;
+            std::ofstream(std::string(seeds) + "/" + name + ".quilto", std::ios::binary) << *bytes;
     }
 }
 
