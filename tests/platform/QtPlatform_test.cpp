@@ -59,6 +59,15 @@ const QByteArray kGif = QByteArrayLiteral(
     "GIF89a\x03\x00\x02\x00\x80\x00\x00\xc8\x1e\x28\x00\x00\x00,\x00\x00\x00\x00\x03\x00\x02\x00"
     "\x00\x02\x04\x04\x00\x00\x05\x00;");
 
+// The picture as the bytes of a file of this format.
+static QByteArray Encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
 class QtPlatformTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
@@ -151,13 +160,6 @@ private slots:
                                DecodedSize({6000, 4000}, {})}),
                  (QList<QSize>{{1568, 1046}, {1568, 2352}, {4239, 942}, {1000, 3000}, {6000, 4000}}));
 
-        const auto encoded = [](const QImage& image, const char* format) {
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, format);
-            return bytes;
-        };
         QImage picture(640, 480, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 255 / 640, y * 255 / 480, 90));
@@ -167,10 +169,10 @@ private slots:
         QSize shown;
         platform_.SetShownArea([&shown] { return shown; });
         const std::tuple<const char*, QByteArray, QSize, QSize, QSize> cases[] = {
-            {"grande.jpg", encoded(picture, "jpg"), {160, 100}, {640, 480}, {160, 120}},
-            {"grande.png", encoded(picture, "png"), {100, 100}, {640, 480}, {134, 100}},
+            {"grande.jpg", Encoded(picture, "jpg"), {160, 100}, {640, 480}, {160, 120}},
+            {"grande.png", Encoded(picture, "png"), {100, 100}, {640, 480}, {134, 100}},
             {"girada.jpg", turned.readAll(), {6, 4}, {12, 16}, {6, 8}},
-            {"pequena.png", encoded(small, "png"), {160, 100}, {150, 100}, {150, 100}},
+            {"pequena.png", Encoded(small, "png"), {160, 100}, {150, 100}, {150, 100}},
         };
         PictureId last = kNoPictureId;
         for (const auto& [name, bytes, area, own, kept] : cases) {
@@ -191,10 +193,7 @@ private slots:
         QImage picture(2400, 1800, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
-        QByteArray good;
-        QBuffer buffer(&good);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(picture.save(&buffer, "jpg", 50));
+        const QByteArray good = Encoded(picture, "jpg", 50);
         QByteArray broken = good;
         // The first component's Huffman tables in the scan header: 3, never defined.
         broken[broken.indexOf(QByteArray("\xFF\xDA", 2)) + 6] = 0x33;
