@@ -64,11 +64,14 @@ void WriteKeptFiles(Platform& platform, KeptFiles& files, const std::string& fol
         const std::optional<std::string> bytes = EncodeSavedGame(game);
         game.PictureBytes = {};
         if (!bytes) return;
-        // The saved game holds the board. The older board file goes first:
-        // it could fit a saved game of the very same bytes.
-        platform.RemoveFile(board);
-        if (!platform.WriteFileAtomically(saved, *bytes)) return;
-        files.fingerprint = FileFingerprint(*bytes);
+        // The board file for the new saved game goes first: until the saved
+        // game follows it fits nothing, and an older one could fit a saved
+        // game of the very same bytes.
+        const std::uint64_t fingerprint = FileFingerprint(*bytes);
+        if (!platform.WriteFileAtomically(board, EncodeKeptBoard(game, fingerprint)) ||
+            !platform.WriteFileAtomically(saved, *bytes))
+            return;
+        files.fingerprint = fingerprint;
         files.stamp = platform.FileStamp(saved);
         return;
     }
