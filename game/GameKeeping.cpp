@@ -163,7 +163,13 @@ void FindKeptGame(GameState& g) {
     bool writable = false;
     k.Folder = g.platform.DataFolder(writable);
     k.fCanWrite = !k.Folder.empty() && writable;
-    k.fCanContinue = !k.Folder.empty() && ReadKept(g.platform, k.Folder).has_value();
+    // Whether it opens is the saved game's alone (a board file that does not
+    // fit is passed over), so start-up neither fingerprints it nor reads the
+    // board file.
+    std::string bytes;
+    k.fCanContinue = !k.Folder.empty() &&
+                     g.platform.ReadWholeFile(k.Folder + kKeptGameFileName, kMaxSavedGameFileBytes, bytes) &&
+                     DecodeSavedGame(bytes).fault == SavedGameFault::None;
 }
 
 void KeepGame(GameState& g) {
